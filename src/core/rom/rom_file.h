@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "rom_image.h"
+
+namespace talvek {
+
+inline constexpr char kOpenFailedMessage[] = "Failed to open a ROM.";
+inline constexpr char kSaveFailedMessage[] = "Unable to save to ROM.";
+
+// Reads a whole ROM file. Fails (nullopt) when the file cannot be opened, is not a regular file,
+// is larger than any ROM this program knows, or cannot be read completely.
+[[nodiscard]] std::optional<RomImage> readRomFile(const std::string &path);
+
+// Writes a chunk to an open descriptor; returns false on failure. Replaceable so tests can fail writes.
+using ChunkWriter = std::function<bool(int fd, std::span<const std::uint8_t> bytes)>;
+
+// Replaces the file at path with bytes, atomically: a temporary file beside it is written, flushed and
+// renamed over it, keeping the file's permissions. A read-only ROM is refused and left untouched.
+// Returns false on any failure; the file is then exactly as it was.
+[[nodiscard]] bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes,
+                               const ChunkWriter &writer = {});
+
+} // namespace talvek

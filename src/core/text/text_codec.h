@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace talvek {
+
+class KeywordList;
+class RomImage;
+class TextTable;
+
+inline constexpr std::uint8_t kEndOfString = 0x00;
+inline constexpr std::uint8_t kFingerCode = 0x16;  // finger position; one parameter byte follows
+inline constexpr std::uint8_t kKeywordCode = 0x18; // keyword reference; one index byte follows
+
+// The name pointer table: 256 pointers at 0x28210 into bank 0x20010.
+inline constexpr std::int64_t kNamePointerTable = 0x28210;
+inline constexpr std::int64_t kNameBankBase = 0x20010;
+
+// Every decoder reads by buffer index and stops at the end of the buffer; an offset outside it gives "".
+
+// Table texts of the bytes up to, not including, the first 0x00.
+[[nodiscard]] std::string decodeString(std::span<const std::uint8_t> bytes, std::int64_t offset,
+                                       const TextTable &table);
+// Table texts of exactly count bytes, 0x00 included.
+[[nodiscard]] std::string decodeFixed(std::span<const std::uint8_t> bytes, std::int64_t offset, int count,
+                                      const TextTable &table);
+
+struct DecodedDialogue {
+    std::string text;
+    std::optional<std::uint8_t> fingerParameter; // the last one found
+};
+// Dialogue: 0x16 shows its table text and takes the next byte as the finger parameter; 0x18 k shows
+// keyword k.
+[[nodiscard]] DecodedDialogue decodeDialogue(std::span<const std::uint8_t> bytes, std::int64_t offset,
+                                             const TextTable &table, const KeywordList &keywords);
+
+// 16-bit little-endian pointer at game offset tableOffset + 2 * index.
+[[nodiscard]] std::uint16_t readTextPointer(const RomImage &image, std::int64_t tableOffset, int index);
+// Buffer index of the text a pointer of a bank addresses.
+[[nodiscard]] std::int64_t textPointerTarget(const RomImage &image, std::int64_t bankBase, std::uint16_t pointer);
+// Name k of the name pointer table, decoded.
+[[nodiscard]] std::string decodeName(const RomImage &image, int k, const TextTable &table);
+
+// Greedy longest match, the highest byte winning among equal entries; keywords (0x18 k) only where the
+// table has no entry for a candidate; characters nothing matches are dropped. Every 0x16 is followed by
+// fingerParameter. A 0x00 ends the result when terminated.
+[[nodiscard]] std::vector<std::uint8_t> encodeText(std::string_view text, const TextTable &table,
+                                                   const KeywordList *keywords, std::uint8_t fingerParameter,
+                                                   bool terminated);
+
+// The "Finger position" field: hexadecimal, clamped to 0 to 0xFF.
+[[nodiscard]] std::uint8_t parseFingerParameter(std::string_view text);
+
+} // namespace talvek

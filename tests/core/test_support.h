@@ -1,0 +1,69 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "sample/sample_image_builder.h"
+#include "text/text_table.h"
+
+namespace talvek::test {
+
+inline const TextTable &shippedDteTable()
+{
+    static const TextTable table =
+        TextTable::loadFromFile(std::string(TALVEK_DATA_DIR) + "/StandardDTETable.tbl").value();
+    return table;
+}
+
+inline std::vector<std::uint8_t> sampleBytes(SampleKind kind = SampleKind::Standard)
+{
+    return SampleImageBuilder(shippedDteTable()).build(kind);
+}
+
+// A fresh directory under the system's temporary directory, removed with the object.
+class TempDir {
+public:
+    TempDir()
+    {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() / ("talvek-test-" + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir()
+    {
+        std::error_code error;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, error);
+        std::filesystem::remove_all(path_, error);
+    }
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+
+    [[nodiscard]] const std::filesystem::path &path() const { return path_; }
+    [[nodiscard]] std::string file(const std::string &name) const { return (path_ / name).string(); }
+
+    std::string write(const std::string &name, const std::vector<std::uint8_t> &bytes) const
+    {
+        std::ofstream(file(name), std::ios::binary)
+            .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return file(name);
+    }
+    std::string writeText(const std::string &name, const std::string &text) const
+    {
+        std::ofstream(file(name), std::ios::binary) << text;
+        return file(name);
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::vector<std::uint8_t> readFile(const std::string &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+} // namespace talvek::test
