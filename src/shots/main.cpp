@@ -1,0 +1,89 @@
+// talvek-shots DIR: opens the main window and its dialogs on the sample images, offscreen, and saves
+// one PNG per window into DIR for reviewing the look.
+#include <filesystem>
+#include <iostream>
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "app/c_rom_editor_dlg.h"
+#include "rom/executable_path.h"
+#include "rom/rom_file.h"
+#include "sample/sample_image_builder.h"
+#include "shot_ui_services.h"
+
+namespace fs = std::filesystem;
+using namespace talvek;
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: talvek-shots DIR\n";
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Talvek"));
+
+    const fs::path directory = argv[1];
+    fs::create_directories(directory);
+    const DataFileLocator dataFiles = DataFileLocator::forExecutable(executablePath());
+    const auto tablePath = dataFiles.find(kStandardDteTableFile.fileName);
+    const auto table = tablePath ? TextTable::loadFromFile(tablePath->string()) : std::nullopt;
+    if (!table) {
+        std::cerr << "talvek-shots: cannot find " << kStandardDteTableFile.fileName << '\n';
+        return 1;
+    }
+
+    // Sample images of each size class in a scratch folder inside DIR.
+    const fs::path roms = directory / "roms";
+    fs::create_directories(roms);
+    const SampleImageBuilder builder(*table);
+    auto writeRom = [&](const char *name, const std::vector<std::uint8_t> &bytes) {
+        const auto path = (roms / name).string();
+        if (!saveRomFile(path, bytes))
+            std::cerr << "talvek-shots: cannot write " << path << '\n';
+        return QString::fromStdString(path);
+    };
+    const QString standard = writeRom("sample.nes", builder.build(SampleKind::Standard));
+    const QString gba = writeRom("sample.gba", builder.build(SampleKind::Gba));
+    auto odd = builder.build(SampleKind::Standard);
+    odd.push_back(0);
+    const QString unknown = writeRom("odd-size.nes", odd);
+
+    shots::ShotUiServices services(directory);
+    CRomEditorDlg mainWindow(services, dataFiles);
+    services.answerOpenWith(standard);
+    mainWindow.initialise();
+    services.save(mainWindow, QStringLiteral("main_window"));
+
+    services.setNextName(QStringLiteral("check_version"));
+    mainWindow.findChild<QPushButton *>(QStringLiteral("checkVersionButton"))->click();
+    services.setNextName(QStringLiteral("about"));
+    mainWindow.findChild<QPushButton *>(QStringLiteral("aboutButton"))->click();
+
+    mainWindow.loadRom(gba);
+    services.save(mainWindow, QStringLiteral("main_window_gba"));
+    services.setNextName(QStringLiteral("check_version_gba"));
+    mainWindow.findChild<QPushButton *>(QStringLiteral("checkVersionButton"))->click();
+    services.setNextName(QStringLiteral("about_gba"));
+    mainWindow.findChild<QPushButton *>(QStringLiteral("aboutButton"))->click();
+    services.setNextName(QStringLiteral("refusal_gba"));
+    mainWindow.launchEditor(EditorKind::Monster);
+
+    mainWindow.loadRom(unknown);
+    services.save(mainWindow, QStringLiteral("main_window_unknown"));
+    services.setNextName(QStringLiteral("about_unknown"));
+    mainWindow.findChild<QPushButton *>(QStringLiteral("aboutButton"))->click();
+
+    services.setNextName(QStringLiteral("open_failed"));
+    mainWindow.loadRom(QString::fromStdString((roms / "missing.nes").string()));
+
+    // The start-up messages with no data files.
+    CRomEditorDlg bare(services, DataFileLocator({roms / "no-data-here"}));
+    bare.initialise();
+
+    fs::remove_all(roms);
+    std::cout << "talvek-shots: pictures written to " << directory.string() << '\n';
+    return 0;
+}

@@ -1,0 +1,61 @@
+#include "shot_ui_services.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+
+namespace talvek::shots {
+
+ShotUiServices::ShotUiServices(std::filesystem::path directory) : directory_(std::move(directory)) {}
+
+QString ShotUiServices::takeName(const QString &fallback)
+{
+    QString name = nextName_.isEmpty() ? fallback + QString::number(++counter_) : nextName_;
+    nextName_.clear();
+    return name;
+}
+
+void ShotUiServices::save(QWidget &window, const QString &name)
+{
+    window.show();
+    window.adjustSize();
+    QApplication::processEvents();
+    const QPixmap content = window.grab();
+    // Offscreen windows have no title bar: draw the caption above the content.
+    const int strip = window.fontMetrics().height() + 10;
+    QPixmap framed(content.width(), content.height() + strip);
+    framed.fill(QColor(0x3A, 0x4A, 0x6A));
+    QPainter painter(&framed);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(8, 0, content.width() - 16, strip), Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
+    painter.drawPixmap(0, strip, content);
+    painter.end();
+    framed.save(QString::fromStdString((directory_ / (name.toStdString() + ".png")).string()));
+    window.hide();
+}
+
+void ShotUiServices::showMessage(QWidget *parent, const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? applicationTitle() : caption, text, QMessageBox::Ok,
+                    parent);
+    save(box, takeName(QStringLiteral("message_")));
+}
+
+std::optional<QString> ShotUiServices::chooseRomToOpen(QWidget *)
+{
+    if (openAnswers_.empty())
+        return std::nullopt;
+    QString path = openAnswers_.front();
+    openAnswers_.pop();
+    return path;
+}
+
+int ShotUiServices::runDialog(QDialog &dialog)
+{
+    save(dialog, takeName(QStringLiteral("dialog_")));
+    return QDialog::Rejected;
+}
+
+} // namespace talvek::shots

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <queue>
+
+#include "app/ui_services.h"
+
+class QWidget;
+
+namespace talvek::shots {
+
+// Shows nothing and blocks on nothing: every message box and dialog is saved as a PNG instead,
+// with its caption drawn as a title strip so captions can be reviewed too.
+class ShotUiServices : public UiServices {
+public:
+    explicit ShotUiServices(std::filesystem::path directory);
+
+    void showMessage(QWidget *parent, const QString &text, const QString &caption = {}) override;
+    std::optional<QString> chooseRomToOpen(QWidget *parent) override;
+    int runDialog(QDialog &dialog) override;
+
+    // The name the next picture is saved under.
+    void setNextName(const QString &name) { nextName_ = name; }
+    void answerOpenWith(const QString &path) { openAnswers_.push(path); }
+    // Saves a window as DIR/name.png.
+    void save(QWidget &window, const QString &name);
+
+private:
+    QString takeName(const QString &fallback);
+
+    std::filesystem::path directory_;
+    QString nextName_;
+    std::queue<QString> openAnswers_;
+    int counter_ = 0;
+};
+
+} // namespace talvek::shots

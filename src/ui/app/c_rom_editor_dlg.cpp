@@ -1,0 +1,187 @@
+#include "c_rom_editor_dlg.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/c_about.h"
+#include "app/ui_services.h"
+#include "rom/release_identifier.h"
+#include "rom/rom_file.h"
+#include "app/resource_loader.h"
+#include "ui_c_rom_editor_dlg.h"
+
+namespace talvek {
+namespace {
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::CRomEditorDlg>()), services_(services), dataFiles_(std::move(dataFiles))
+{
+    loadResources();
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+
+    auto *menuBar = new QMenuBar(this);
+    auto *fileMenu = menuBar->addMenu(QStringLiteral("&File"));
+    openRomAction_ = fileMenu->addAction(QStringLiteral("&Open rom"));
+    openRomAction_->setObjectName(QStringLiteral("openRomAction"));
+    auto *exitAction = fileMenu->addAction(QStringLiteral("E&xit"));
+    exitAction->setObjectName(QStringLiteral("exitAction"));
+    layout()->setMenuBar(menuBar);
+
+    ui->pictureFf2Label->setPixmap(QPixmap(QStringLiteral(":/pictures/main_ff2.png")));
+    ui->pictureGbaLabel->setPixmap(QPixmap(QStringLiteral(":/pictures/main_gba.png")));
+    ui->pictureUnknownLabel->setPixmap(QPixmap(QStringLiteral(":/pictures/tiles.png")));
+
+    connect(openRomAction_, &QAction::triggered, this, [this] { openRom(false); });
+    connect(exitAction, &QAction::triggered, this, &QDialog::reject);
+    connect(ui->exitButton, &QPushButton::clicked, this, &CRomEditorDlg::exitProgram);
+    connect(ui->aboutButton, &QPushButton::clicked, this, &CRomEditorDlg::showAbout);
+    connect(ui->checkVersionButton, &QPushButton::clicked, this, &CRomEditorDlg::checkVersion);
+    for (const auto &editor : kEditors)
+        connect(editorButton(editor.kind), &QPushButton::clicked, this, [this, kind = editor.kind] { launchEditor(kind); });
+
+    updateEditorButtons();
+    ui->exitButton->setFocus();
+}
+
+CRomEditorDlg::~CRomEditorDlg() = default;
+
+bool CRomEditorDlg::initialise(const std::optional<QString> &romPath)
+{
+    loadDataFiles();
+    if (romPath)
+        loadRom(*romPath);
+    else if (!openRom(true))
+        return false;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    ui->exitButton->setFocus();
+    return true;
+}
+
+void CRomEditorDlg::loadDataFiles()
+{
+    // Order matters: the user sees the failures in this order.
+    const std::pair<const TableFile &, TextTable &> tables[] = {
+        {kStandardTableFile, standardTable_},
+        {kStandardDteTableFile, standardDteTable_},
+        {kPrototypeTableFile, prototypeTable_},
+        {kPrototypeDteTableFile, prototypeDteTable_},
+    };
+    for (const auto &[file, table] : tables) {
+        const auto path = dataFiles_.find(file.fileName);
+        auto loaded = path ? TextTable::loadFromFile(path->string()) : std::nullopt;
+        if (loaded)
+            table = std::move(*loaded);
+        else
+            services_.showMessage(this, QString::fromUtf8(file.failureMessage));
+    }
+    const auto palettePath = dataFiles_.find(kPaletteFileName);
+    if (!palettePath || !palette_.loadFromFile(palettePath->string()))
+        services_.showMessage(this, QString::fromUtf8(kPaletteLoadFailedMessage));
+}
+
+bool CRomEditorDlg::openRom(bool atStartup)
+{
+    const auto chosen = services_.chooseRomToOpen(this);
+    if (!chosen)
+        return !atStartup;
+    loadRom(*chosen);
+    return true;
+}
+
+bool CRomEditorDlg::loadRom(const QString &path)
+{
+    auto loaded = readRomFile(path.toStdString());
+    if (!loaded) {
+        services_.showMessage(this, QString::fromUtf8(kOpenFailedMessage));
+        return false;
+    }
+    image_ = std::move(*loaded);
+    showPictureFor(image_.sizeClass());
+    ui->pathLabel->setText(path);
+    ui->pathLabel->setToolTip(path);
+    updateEditorButtons();
+    return true;
+}
+
+void CRomEditorDlg::showPictureFor(SizeClass sizeClass)
+{
+    ui->pictureFf2Label->setVisible(sizeClass == SizeClass::Ff2 || sizeClass == SizeClass::Combo);
+    ui->pictureGbaLabel->setVisible(sizeClass == SizeClass::Gba);
+    ui->pictureUnknownLabel->setVisible(sizeClass == SizeClass::Unknown);
+}
+
+bool CRomEditorDlg::editorAvailable(EditorKind)
+{
+    return false; // each editor joins here as it is built
+}
+
+QPushButton *CRomEditorDlg::editorButton(EditorKind kind) const
+{
+    switch (kind) {
+    case EditorKind::Armor: return ui->armorEditorButton;
+    case EditorKind::Character: return ui->characterEditorButton;
+    case EditorKind::Monster: return ui->monsterEditorButton;
+    case EditorKind::Spells: return ui->spellsEditorButton;
+    case EditorKind::Weapon: return ui->weaponEditorButton;
+    case EditorKind::Text: return ui->textEditorButton;
+    case EditorKind::Shop: return ui->shopEditorButton;
+    case EditorKind::Font: return ui->fontEditorButton;
+    case EditorKind::Formation: return ui->formationEditorButton;
+    }
+    return nullptr;
+}
+
+void CRomEditorDlg::updateEditorButtons()
+{
+    // An editor needs an image; one that is not built yet stays disabled.
+    for (const auto &editor : kEditors)
+        editorButton(editor.kind)->setEnabled(image_.isLoaded() && editorAvailable(editor.kind));
+}
+
+const TextTable &CRomEditorDlg::dteTable() const
+{
+    return image_.isPrototype() ? prototypeDteTable_ : standardDteTable_;
+}
+
+void CRomEditorDlg::launchEditor(EditorKind kind)
+{
+    if (const auto refusal = editorRefusal(kind, image_)) {
+        services_.showMessage(this, fromUtf8(*refusal));
+        return;
+    }
+    if (!editorAvailable(kind))
+        return;
+}
+
+void CRomEditorDlg::checkVersion()
+{
+    if (const auto message = identifyRelease(image_))
+        services_.showMessage(this, fromUtf8(message->text), fromUtf8(message->caption));
+}
+
+void CRomEditorDlg::showAbout()
+{
+    CAbout about(image_.size(), this);
+    services_.runDialog(about);
+}
+
+void CRomEditorDlg::exitProgram()
+{
+    image_.release();
+    reject();
+}
+
+} // namespace talvek

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include <QDialog>
+
+#include "rom/data_file_locator.h"
+#include "rom/editor_contract.h"
+#include "rom/nes_palette.h"
+#include "rom/rom_image.h"
+#include "text/text_table.h"
+
+class QAction;
+class QPushButton;
+
+namespace Ui {
+class CRomEditorDlg;
+}
+
+namespace talvek {
+
+class UiServices;
+
+// The main window: owns the ROM image, the four text tables and the NES palette for the whole run,
+// and launches one modal editor at a time on them.
+class CRomEditorDlg : public QDialog {
+    Q_OBJECT
+public:
+    CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QWidget *parent = nullptr);
+    ~CRomEditorDlg() override;
+
+    // Start-up: loads the four tables and the palette (each failure reported, then ignored), then opens
+    // romPath, or asks for a ROM when none is given. False when the user cancels that first question:
+    // the program then ends.
+    bool initialise(const std::optional<QString> &romPath = std::nullopt);
+
+    // "&Open rom": asks for a ROM; a cancel keeps everything. At start-up a cancel returns false.
+    bool openRom(bool atStartup);
+    // Loads a file as the new image; on failure reports it and keeps the previous image.
+    bool loadRom(const QString &path);
+
+    // Runs an editor under the editor contract: refused with its own message when the image is
+    // 16 MiB (or unsuitable), otherwise built on the shared image and run modally.
+    void launchEditor(EditorKind kind);
+    [[nodiscard]] static bool editorAvailable(EditorKind kind);
+
+    [[nodiscard]] const RomImage &image() const { return image_; }
+    [[nodiscard]] RomImage &image() { return image_; }
+    [[nodiscard]] QPushButton *editorButton(EditorKind kind) const;
+    [[nodiscard]] QAction *openRomAction() const { return openRomAction_; }
+
+private:
+    void loadDataFiles();
+    void checkVersion();
+    void showAbout();
+    void exitProgram();
+    void showPictureFor(SizeClass sizeClass);
+    void updateEditorButtons();
+    [[nodiscard]] const TextTable &dteTable() const;
+
+    std::unique_ptr<Ui::CRomEditorDlg> ui;
+    UiServices &services_;
+    DataFileLocator dataFiles_;
+    RomImage image_;
+    TextTable standardTable_;
+    TextTable prototypeTable_;
+    TextTable standardDteTable_;
+    TextTable prototypeDteTable_;
+    NesPalette palette_;
+    QAction *openRomAction_ = nullptr;
+};
+
+} // namespace talvek

@@ -1,0 +1,39 @@
+#include "qt_ui_services.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace talvek {
+
+QString applicationTitle()
+{
+    return QStringLiteral("Talvek");
+}
+
+void QtUiServices::showMessage(QWidget *parent, const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption.isEmpty() ? applicationTitle() : caption, text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+std::optional<QString> QtUiServices::chooseRomToOpen(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters({QStringLiteral("Nintendo Entertainment System roms (*.nes)"),
+                           QStringLiteral("Game Boy Advanced roms (*.gba)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+int QtUiServices::runDialog(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+} // namespace talvek

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui_services.h"
+
+namespace talvek {
+
+// The real dialogs: QMessageBox, QFileDialog and QDialog::exec.
+class QtUiServices : public UiServices {
+public:
+    void showMessage(QWidget *parent, const QString &text, const QString &caption = {}) override;
+    std::optional<QString> chooseRomToOpen(QWidget *parent) override;
+    int runDialog(QDialog &dialog) override;
+};
+
+} // namespace talvek

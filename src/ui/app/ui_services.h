@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace talvek {
+
+// Every message box, file dialog and modal sub-dialog goes through here, so tests can script them.
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+
+    // A message box with an OK button; an empty caption means the application's title.
+    virtual void showMessage(QWidget *parent, const QString &text, const QString &caption = {}) = 0;
+    // The Open dialog for a ROM; nothing when the user cancels.
+    virtual std::optional<QString> chooseRomToOpen(QWidget *parent) = 0;
+    // Runs a modal dialog built by the caller and returns its result code.
+    virtual int runDialog(QDialog &dialog) = 0;
+};
+
+// The application's title, the default caption of every message box.
+[[nodiscard]] QString applicationTitle();
+
+} // namespace talvek

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "test_support.h"
+
+namespace talvek {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+};
+
+// Runs talvek-cli with arguments (shell-quoted by the caller), capturing standard output and error.
+CliRun cli(const std::string &arguments)
+{
+    const std::string command = std::string("'") + TALVEK_CLI + "' " + arguments + " 2>&1";
+    FILE *pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> chunk{};
+    while (std::size_t got = std::fread(chunk.data(), 1, chunk.size(), pipe))
+        out.append(chunk.data(), got);
+    const int status = ::pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+std::string quoted(const std::string &path)
+{
+    return "'" + path + "'";
+}
+
+TEST(CliSample, WritesEachKindAndInfoDescribesIt)
+{
+    test::TempDir dir;
+    const struct {
+        const char *kind;
+        std::size_t size;
+        const char *info;
+    } cases[] = {
+        {"standard", 262160,
+         "size: 262160\nclass: ff2\nrom_base: 0x0\nprototype: 0\nrelease: This looks like Varn's translation, "
+         "v1.03.\n\nEverything is supported for this version.\n"},
+        {"combo", 524304, "size: 524304\nclass: combo\nrom_base: 0x40000\nprototype: 0\n"},
+        {"prototype", 262160,
+         "size: 262160\nclass: ff2\nrom_base: 0x0\nprototype: 1\nrelease: This looks like the prototype cart. "
+         "Everything is supported for this version.\n"},
+        {"gba", 16777216, "size: 16777216\nclass: gba\nrom_base: 0x0\nprototype: 0\nrelease: Ahhh,"},
+    };
+    for (const auto &c : cases) {
+        const auto path = dir.file(std::string(c.kind) + ".nes");
+        const auto written = cli("sample " + quoted(path) + " --kind " + c.kind);
+        ASSERT_EQ(written.status, 0) << written.out;
+        EXPECT_EQ(test::readFile(path).size(), c.size);
+        const auto info = cli("info " + quoted(path));
+        EXPECT_EQ(info.status, 0);
+        EXPECT_EQ(info.out.substr(0, std::string(c.info).size()), c.info) << c.kind;
+    }
+    EXPECT_EQ(test::readFile(dir.file("standard.nes")), test::sampleBytes()) << "the CLI writes the tested sample";
+}
+
+TEST(CliSample, DefaultMessageAndNoMessage)
+{
+    test::TempDir dir;
+    EXPECT_EQ(cli("info " + quoted(dir.write("odd.nes", std::vector<std::uint8_t>(1000)))).out,
+              "size: 1000\nclass: unknown\nrom_base: 0x0\nprototype: 0\nrelease: Well, whatever you loaded isn't "
+              "FF2.\n\nSAVE AT YOUR OWN RISK!\n");
+    const auto other = dir.file("other.gba");
+    std::filesystem::resize_file(dir.write("other.gba", {}), 0x1000000);
+    EXPECT_NE(cli("info " + quoted(other)).out.find("release: none\n"), std::string::npos);
+}
+
+TEST(CliErrors, FailuresExitNonZeroWithOneLine)
+{
+    test::TempDir dir;
+    const CliRun cases[] = {
+        cli("info " + quoted(dir.file("missing.nes"))),
+        cli("info " + quoted(dir.path().string())),
+        cli("sample " + quoted(dir.file("x.nes")) + " --kind nonsense"),
+        cli("sample " + quoted(dir.file("no/such/dir/x.nes"))),
+        cli("--data " + quoted(dir.path().string()) + " sample " + quoted(dir.file("y.nes"))),
+    };
+    for (const auto &run : cases) {
+        EXPECT_NE(run.status, 0) << run.out;
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.nes")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("y.nes"))) << "no table found: nothing written";
+}
+
+TEST(CliData, DataOptionPointsAtAnotherTableDirectory)
+{
+    test::TempDir dir;
+    const auto out = dir.file("s.nes");
+    const auto run = cli("--data " + quoted(TALVEK_DATA_DIR) + " sample " + quoted(out));
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(test::readFile(out), test::sampleBytes());
+}
+
+} // namespace
+} // namespace talvek

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+#include "app/ui_services.h"
+
+namespace talvek::test {
+
+// Records every message and question and answers from a script, so no test blocks on a window.
+class ScriptedUiServices : public UiServices {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+    };
+
+    void showMessage(QWidget *, const QString &text, const QString &caption = {}) override
+    {
+        events.push_back("message");
+        messages.push_back({text.toStdString(), (caption.isEmpty() ? applicationTitle() : caption).toStdString()});
+    }
+
+    std::optional<QString> chooseRomToOpen(QWidget *) override
+    {
+        events.push_back("open");
+        if (openAnswers.empty())
+            return std::nullopt;
+        auto answer = openAnswers.front();
+        openAnswers.pop_front();
+        return answer;
+    }
+
+    int runDialog(QDialog &dialog) override
+    {
+        events.push_back("dialog " + dialog.objectName().toStdString());
+        return onDialog ? onDialog(dialog) : QDialog::Rejected;
+    }
+
+    std::vector<std::string> events;
+    std::vector<Message> messages;
+    std::deque<std::optional<QString>> openAnswers;
+    std::function<int(QDialog &)> onDialog;
+};
+
+} // namespace talvek::test
