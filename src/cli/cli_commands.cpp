@@ -1,9 +1,12 @@
 #include "cli_commands.h"
 
+#include <fstream>
 #include <iomanip>
+#include <sstream>
 
 #include "rom/data_file_locator.h"
 #include "rom/executable_path.h"
+#include "records/record_json.h"
 #include "rom/release_identifier.h"
 #include "rom/rom_file.h"
 #include "sample/sample_image_builder.h"
@@ -37,7 +40,59 @@ RomImage openRom(const std::string &path)
     return std::move(*image);
 }
 
+// Names are decoded with the DTE table of the image's set.
+TextTable namesTableFor(const Options &options, const RomImage &image)
+{
+    return loadTable(options, image.isPrototype() ? kPrototypeDteTableFile : kStandardDteTableFile);
+}
+
+void writeTextFile(const std::string &path, const std::string &text)
+{
+    if (!saveRomFile(path, std::span(reinterpret_cast<const std::uint8_t *>(text.data()), text.size())))
+        throw CommandError("cannot write " + path);
+}
+
 } // namespace
+
+void exportRecords(const Options &options, const std::string &romPath, const std::string &outPath, std::ostream &out)
+{
+    const RomImage image = openRom(romPath);
+    std::string text;
+    try {
+        text = exportAllRecords(image, namesTableFor(options, image)).dump(2) + "\n";
+    } catch (const ImportError &error) {
+        throw CommandError(error.what());
+    }
+    if (outPath.empty())
+        out << text;
+    else
+        writeTextFile(outPath, text);
+}
+
+void importRecords(const Options &options, const std::string &romPath, const std::string &jsonPath,
+                   const std::string &outPath)
+{
+    RomImage image = openRom(romPath);
+    std::ifstream file(jsonPath, std::ios::binary);
+    if (!file)
+        throw CommandError("cannot read " + jsonPath);
+    json_support::Json document;
+    try {
+        document = json_support::Json::parse(file);
+    } catch (const json_support::Json::exception &error) {
+        throw CommandError(jsonPath + ": not valid JSON (" + error.what() + ")");
+    }
+    try {
+        importAllRecords(image, document, namesTableFor(options, image));
+    } catch (const ImportError &error) {
+        throw CommandError(jsonPath + ": " + error.what());
+    } catch (const json_support::Json::exception &error) {
+        throw CommandError(jsonPath + ": " + error.what());
+    }
+    const std::string target = outPath.empty() ? romPath : outPath;
+    if (!saveRomFile(target, image.bytes()))
+        throw CommandError("Unable to save to ROM: " + target);
+}
 
 void writeSample(const Options &options, const std::string &outPath, const std::string &kindName)
 {

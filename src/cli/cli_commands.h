@@ -20,5 +20,10 @@ struct Options {
 
 void writeSample(const Options &options, const std::string &outPath, const std::string &kindName);
 void printInfo(const std::string &romPath, std::ostream &out);
+// Writes the JSON document of every record kind to outPath, or to out when outPath is empty.
+void exportRecords(const Options &options, const std::string &romPath, const std::string &outPath, std::ostream &out);
+// Applies a JSON document and saves the whole image to outPath (the ROM itself when empty).
+void importRecords(const Options &options, const std::string &romPath, const std::string &jsonPath,
+                   const std::string &outPath);
 
 } // namespace talvek::cli

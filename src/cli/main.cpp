@@ -23,6 +23,17 @@ int main(int argc, char **argv)
     auto *info = app.add_subcommand("info", "print size, class, base offset, prototype flag and release");
     info->add_option("ROM", infoPath, "ROM image")->required();
 
+    std::string exportPath, exportOut;
+    auto *exportCommand = app.add_subcommand("export", "print (or write) the JSON document of every record kind");
+    exportCommand->add_option("ROM", exportPath, "ROM image")->required();
+    exportCommand->add_option("-o", exportOut, "output file");
+
+    std::string importRom, importJson, importOut;
+    auto *importCommand = app.add_subcommand("import", "apply a JSON document and save the whole image");
+    importCommand->add_option("ROM", importRom, "ROM image")->required();
+    importCommand->add_option("JSON", importJson, "JSON document")->required();
+    importCommand->add_option("-o", importOut, "write the result here instead of over ROM");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
@@ -36,6 +47,10 @@ int main(int argc, char **argv)
             writeSample(options, samplePath, sampleKind);
         else if (*info)
             printInfo(infoPath, std::cout);
+        else if (*exportCommand)
+            exportRecords(options, exportPath, exportOut, std::cout);
+        else if (*importCommand)
+            importRecords(options, importRom, importJson, importOut);
     } catch (const CommandError &error) {
         std::cerr << "talvek-cli: " << error.what() << '\n';
         return 1;

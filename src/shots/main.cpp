@@ -62,6 +62,13 @@ int main(int argc, char **argv)
     services.setNextName(QStringLiteral("about"));
     mainWindow.findChild<QPushButton *>(QStringLiteral("aboutButton"))->click();
 
+    const std::pair<EditorKind, const char *> editors[] = {{EditorKind::Armor, "armor_editor"},
+                                                           {EditorKind::Character, "character_editor"}};
+    for (const auto &[kind, name] : editors) {
+        services.setNextName(QString::fromLatin1(name));
+        mainWindow.launchEditor(kind);
+    }
+
     mainWindow.loadRom(gba);
     services.save(mainWindow, QStringLiteral("main_window_gba"));
     services.setNextName(QStringLiteral("check_version_gba"));

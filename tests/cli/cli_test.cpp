@@ -90,6 +90,43 @@ TEST(CliErrors, FailuresExitNonZeroWithOneLine)
     EXPECT_FALSE(std::filesystem::exists(dir.file("y.nes"))) << "no table found: nothing written";
 }
 
+TEST(CliExportImport, RoundTripAndOneChange)
+{
+    test::TempDir dir;
+    const auto rom = dir.write("rom.nes", test::sampleBytes());
+    const auto json = dir.file("data.json");
+    ASSERT_EQ(cli("export " + quoted(rom) + " -o " + quoted(json)).status, 0);
+    const auto copy = dir.file("copy.nes");
+    ASSERT_EQ(cli("import " + quoted(rom) + " " + quoted(json) + " -o " + quoted(copy)).status, 0);
+    EXPECT_EQ(test::readFile(copy), test::sampleBytes()) << "export then import changes nothing";
+
+    const auto printed = cli("export " + quoted(rom));
+    EXPECT_EQ(printed.status, 0);
+    const auto written = test::readFile(json);
+    EXPECT_EQ(printed.out, std::string(written.begin(), written.end()));
+
+    dir.writeText("change.json", R"({"armor": [{"index": 2, "defense": 300}]})");
+    ASSERT_EQ(cli("import " + quoted(rom) + " " + quoted(dir.file("change.json"))).status, 0);
+    auto expected = test::sampleBytes();
+    expected[0x30010 + 12] = 255;
+    EXPECT_EQ(test::readFile(rom), expected) << "saved over the ROM, clamped as the editor does";
+}
+
+TEST(CliExportImport, BadDocumentsFailWithoutWriting)
+{
+    test::TempDir dir;
+    const auto rom = dir.write("rom.nes", test::sampleBytes());
+    const char *documents[] = {"{not json", R"({"armor": [{"index": 1, "defense": "x"}]})", R"({"shoes": 1})"};
+    for (const char *document : documents) {
+        dir.writeText("bad.json", document);
+        const auto run = cli("import " + quoted(rom) + " " + quoted(dir.file("bad.json")));
+        EXPECT_NE(run.status, 0);
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+    }
+    EXPECT_EQ(test::readFile(rom), test::sampleBytes());
+    EXPECT_NE(cli("export " + quoted(dir.write("small.nes", std::vector<std::uint8_t>(100)))).status, 0);
+}
+
 TEST(CliData, DataOptionPointsAtAnotherTableDirectory)
 {
     test::TempDir dir;

@@ -39,8 +39,10 @@ TEST(SampleImage, EveryNameDecodesWithTheShippedTable)
         EXPECT_EQ(decodeName(image, 1, table), "Potion");
         EXPECT_EQ(decodeName(image, 47, table), "Lost Letter");
         EXPECT_EQ(decodeName(image, 49, table), "Bronze Knife");
-        EXPECT_EQ(decodeName(image, 111, table), "Dragon Shield");
-        EXPECT_EQ(decodeName(image, 112, table), "Leather Cap");
+        EXPECT_EQ(decodeName(image, 111, table), "Dragon Bow");
+        EXPECT_EQ(decodeName(image, 112, table), "Leather Helm");
+        EXPECT_EQ(decodeName(image, 0x7A, table), "Leather Mail");
+        EXPECT_EQ(decodeName(image, 0x8E, table), "Leather Gloves");
         EXPECT_EQ(decodeName(image, 152, table), "[book]Fire");
         EXPECT_EQ(decodeName(image, 192, table), "Fire");
         EXPECT_EQ(decodeName(image, 232, table), "Attack");

@@ -176,6 +176,24 @@ TEST_F(MainWindowTest, EditorsRefuseA16MiBImageWithTheirOwnMessage)
         EXPECT_EQ(event.rfind("dialog", 0), std::string::npos) << "no editor opened";
 }
 
+TEST_F(MainWindowTest, EnabledEditorButtonsOpenTheirEditorsOrRefuseA16MiBImage)
+{
+    auto window = startOn(test::sampleBytes());
+    QTest::mouseClick(window->editorButton(EditorKind::Armor), Qt::LeftButton);
+    QTest::mouseClick(window->editorButton(EditorKind::Character), Qt::LeftButton);
+    EXPECT_EQ(services.events, (std::vector<std::string>{"open", "dialog CArmor", "dialog CCharacter"}));
+
+    window = startOn(test::sampleBytes(SampleKind::Gba), "dos.gba");
+    for (const auto &editor : kEditors) {
+        if (!window->editorButton(editor.kind)->isEnabled())
+            continue;
+        services.messages.clear();
+        QTest::mouseClick(window->editorButton(editor.kind), Qt::LeftButton);
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0].text, std::string(editor.gbaRefusal));
+    }
+}
+
 TEST_F(MainWindowTest, EditorsRefuseAnImageTooSmallForTheLayout)
 {
     auto window = startOn(std::vector<std::uint8_t>(1000));

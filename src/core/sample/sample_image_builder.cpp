@@ -4,6 +4,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "records/armor_record.h"
+#include "records/character_record.h"
 #include "rom/rom_image.h"
 #include "rom/size_class.h"
 #include "sample_names.h"
@@ -92,6 +94,74 @@ void SampleImageBuilder::stampRelease(std::vector<std::uint8_t> &bytes, std::int
 void SampleImageBuilder::writeGameData(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const
 {
     writeNames(bytes, romBase);
+    writeArmor(bytes, romBase);
+    writeCharacters(bytes, romBase);
+}
+
+void SampleImageBuilder::writeArmor(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const
+{
+    for (int k = 0; k < armor::kRecordCount; ++k) {
+        const auto at = static_cast<std::size_t>(romBase + armor::recordOffset(k));
+        bytes[at + armor::Defense] = static_cast<std::uint8_t>(k == 0 ? 0 : 1 + k * 3);
+        bytes[at + armor::EvadePenalty] = static_cast<std::uint8_t>(k % 4 == 1 ? k / 2 : 0);
+        bytes[at + armor::IntSoulPenalty] = static_cast<std::uint8_t>(k % 5 == 2 ? 10 + k : 0);
+        bytes[at + armor::ElementalDefense] = static_cast<std::uint8_t>(k == 0 ? 0 : (1u << (k % 8)) | (k % 3 == 0 ? 0x22 : 0));
+        // Mostly no boost; a few of each, one Magic power and one byte the list cannot show.
+        bytes[at + armor::StatBoost] = static_cast<std::uint8_t>(k % 6 == 3 ? (k / 6) % 5 : 0xFF);
+        bytes[at + armor::MagicDefense] = static_cast<std::uint8_t>(k * 2);
+    }
+    bytes[static_cast<std::size_t>(romBase + armor::recordOffset(38) + armor::ElementalDefense)] = 0xFF;
+    bytes[static_cast<std::size_t>(romBase + armor::recordOffset(40) + armor::StatBoost)] = 0x05;
+    bytes[static_cast<std::size_t>(romBase + armor::recordOffset(39) + armor::StatBoost)] = 0x09;
+}
+
+void SampleImageBuilder::writeCharacters(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const
+{
+    using namespace character;
+    for (int i = 0; i < kRecordCount; ++i) {
+        auto put = [&](int offset, int value) {
+            bytes[static_cast<std::size_t>(romBase + recordOffset(i) + offset)] = static_cast<std::uint8_t>(value);
+        };
+        const auto &sample = sample::kCharacters[static_cast<std::size_t>(i)];
+        put(kNumber, sample.number);
+        auto name = encodeText(sample.name, dteTable_, nullptr, 0, false);
+        name.resize(6, 0xFF); // padded with the table's space
+        for (int b = 0; b < 6; ++b)
+            put(kName + b, name[static_cast<std::size_t>(b)]);
+        const int hpMp[] = {120 + 37 * i, 150 + 40 * i, 10 + 5 * i, 12 + 6 * i};
+        const int hpMpOffsets[] = {kHpLeft, kHpRight, kMpLeft, kMpRight};
+        for (int v = 0; v < 4; ++v) {
+            put(hpMpOffsets[v], hpMp[v] & 0xFF);
+            put(hpMpOffsets[v] + 1, hpMp[v] >> 8);
+        }
+        for (int s = 0; s < kStatCount; ++s)
+            put(kStrength + s, 5 + (i * 7 + s * 3) % 40);
+        put(kMagic, 3 + i);
+        put(kEvadeLeft, i % 4);
+        put(kEvadeRight, 10 + i * 5);
+        put(kMagDefLeft, i % 3);
+        put(kMagDefRight, 5 + i * 2);
+        for (int s = 0; s < kSkillCount; ++s) {
+            put(kSkills + 2 * s, (i + s) % 16);
+            put(kSkills + 2 * s + 1, (i * 11 + s * 13) % 100);
+        }
+        for (int k = 0; k < kSpellSlotCount; ++k) {
+            put(kSpells + k, k < 3 + i % 4 ? 0xC0 + (i * 5 + k * 3) % 40 : 0);
+            put(kSpellLevels + 2 * k, k % 16);
+            put(kSpellLevels + 2 * k + 1, (k * 7 + i) % 100);
+        }
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            put(kEquipment + slot, sample.equipment[static_cast<std::size_t>(slot)]);
+        put(kRow, sample.backRow ? 0 : 1);
+    }
+    // Spells at both ends of the list, and one byte the list has no entry for.
+    bytes[static_cast<std::size_t>(romBase + recordOffset(0) + kSpells)] = 0xC0;
+    bytes[static_cast<std::size_t>(romBase + recordOffset(0) + kSpells + 1)] = 0xE7;
+    bytes[static_cast<std::size_t>(romBase + recordOffset(8) + kSpells + 15)] = 0xF0;
+
+    const std::int64_t gil = 123456;
+    for (int b = 0; b < 3; ++b)
+        bytes[static_cast<std::size_t>(romBase + kGilOffset + b)] = static_cast<std::uint8_t>((gil >> (8 * b)) & 0xFF);
 }
 
 void SampleImageBuilder::writeNames(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const

@@ -30,6 +30,8 @@ private:
     // Writes the game data of one Final Fantasy II image at romBase.
     void writeGameData(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
     void writeNames(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
+    void writeArmor(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
+    void writeCharacters(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
 
     const TextTable &dteTable_;
 };

@@ -7,7 +7,10 @@
 #include <QPushButton>
 
 #include "app/c_about.h"
+#include "app/editor_context.h"
 #include "app/ui_services.h"
+#include "editors/c_armor.h"
+#include "editors/c_character.h"
 #include "rom/release_identifier.h"
 #include "rom/rom_file.h"
 #include "app/resource_loader.h"
@@ -123,9 +126,14 @@ void CRomEditorDlg::showPictureFor(SizeClass sizeClass)
     ui->pictureUnknownLabel->setVisible(sizeClass == SizeClass::Unknown);
 }
 
-bool CRomEditorDlg::editorAvailable(EditorKind)
+bool CRomEditorDlg::editorAvailable(EditorKind kind)
 {
-    return false; // each editor joins here as it is built
+    // Each editor joins here as it is built.
+    switch (kind) {
+    case EditorKind::Armor:
+    case EditorKind::Character: return true;
+    default: return false;
+    }
 }
 
 QPushButton *CRomEditorDlg::editorButton(EditorKind kind) const
@@ -156,14 +164,25 @@ const TextTable &CRomEditorDlg::dteTable() const
     return image_.isPrototype() ? prototypeDteTable_ : standardDteTable_;
 }
 
+const TextTable &CRomEditorDlg::plainTable() const
+{
+    return image_.isPrototype() ? prototypeTable_ : standardTable_;
+}
+
 void CRomEditorDlg::launchEditor(EditorKind kind)
 {
     if (const auto refusal = editorRefusal(kind, image_)) {
         services_.showMessage(this, fromUtf8(*refusal));
         return;
     }
-    if (!editorAvailable(kind))
-        return;
+    const EditorContext context{image_, dteTable(), plainTable(), palette_, services_};
+    std::unique_ptr<QDialog> editor;
+    switch (kind) {
+    case EditorKind::Armor: editor = std::make_unique<CArmor>(context, this); break;
+    case EditorKind::Character: editor = std::make_unique<CCharacter>(context, this); break;
+    default: return;
+    }
+    services_.runDialog(*editor);
 }
 
 void CRomEditorDlg::checkVersion()

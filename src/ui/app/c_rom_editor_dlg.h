@@ -58,6 +58,7 @@ private:
     void showPictureFor(SizeClass sizeClass);
     void updateEditorButtons();
     [[nodiscard]] const TextTable &dteTable() const;
+    [[nodiscard]] const TextTable &plainTable() const;
 
     std::unique_ptr<Ui::CRomEditorDlg> ui;
     UiServices &services_;

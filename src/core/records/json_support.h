@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "id_list.h"
+
+namespace talvek {
+
+// A document that cannot be imported: wrong type, unknown field, index out of range, unknown label.
+class ImportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace json_support {
+
+using Json = nlohmann::ordered_json;
+
+[[nodiscard]] std::int64_t asInteger(const Json &value, const std::string &path);
+[[nodiscard]] bool asBool(const Json &value, const std::string &path);
+const Json &asArray(const Json &value, const std::string &path, std::size_t size);
+const Json &asArray(const Json &value, const std::string &path);
+const Json &asObject(const Json &value, const std::string &path);
+[[nodiscard]] std::vector<std::string> asStrings(const Json &value, const std::string &path);
+
+// True when an imported part is absent from the current export or differs from it.
+[[nodiscard]] bool differs(const Json &value, const Json &current, const std::string &key);
+[[nodiscard]] bool differs(const Json &value, const Json &current, std::size_t index);
+
+// A list choice: null for position 0, the entry's label, or the stored byte itself where the list has no entry.
+using LabelAt = std::function<std::string(int position)>;
+[[nodiscard]] Json choiceToJson(std::uint8_t byte, const IdList &list, const LabelAt &labelAt);
+[[nodiscard]] std::uint8_t choiceFromJson(const Json &value, const IdList &list, const LabelAt &labelAt,
+                                          const std::string &path);
+
+// Setter of one field, called with the new value and its path when it differs from the image's.
+using FieldSetter = std::function<void(const Json &value, const std::string &path)>;
+
+// Walks one record element of an import: checks its index (0 to count - 1), refuses unknown fields, and
+// calls the setter of every field whose value differs from the current export. "index" and "name" are
+// never written. Returns the record index and whether any field changed.
+struct RecordImport {
+    int index;
+    bool changed;
+};
+RecordImport importRecord(const Json &element, const Json &current, const std::string &path,
+                          const std::map<std::string, FieldSetter> &setters);
+
+// Imports an array of records of one kind against its current export.
+// Builds the setters of record index; current is that record's export before any write, so nested
+// setters can write only the parts that differ.
+using RecordSetters = std::function<std::map<std::string, FieldSetter>(int index, const Json &current)>;
+bool importRecords(const Json &records, const Json &currentRecords, const std::string &kind, const RecordSetters &setters);
+
+} // namespace json_support
+} // namespace talvek

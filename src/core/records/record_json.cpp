@@ -1,0 +1,38 @@
+#include "record_json.h"
+
+#include "armor_json.h"
+#include "character_json.h"
+
+namespace talvek {
+
+using json_support::Json;
+
+Json exportAllRecords(const RomImage &image, const TextTable &table)
+{
+    if (!image.holdsGameLayout())
+        throw ImportError("the image is too small to hold the Final Fantasy II data");
+    return Json{
+        {"armor", armor::exportJson(image, table)},
+        {"characters", character::exportJson(image, table)},
+        {"gil", character::exportGil(image)},
+    };
+}
+
+void importAllRecords(RomImage &image, const Json &document, const TextTable &table)
+{
+    if (!image.holdsGameLayout())
+        throw ImportError("the image is too small to hold the Final Fantasy II data");
+    json_support::asObject(document, "document");
+    for (const auto &[key, value] : document.items()) {
+        if (key == "armor")
+            armor::importJson(image, value, table);
+        else if (key == "characters")
+            character::importJson(image, value, table);
+        else if (key == "gil")
+            character::importGil(image, value);
+        else
+            throw ImportError("unknown record kind \"" + key + "\"");
+    }
+}
+
+} // namespace talvek

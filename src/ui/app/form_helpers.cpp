@@ -1,0 +1,42 @@
+#include "form_helpers.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include "text/number_parsing.h"
+
+namespace talvek::form {
+
+void makeDigitsOnly(QLineEdit *edit)
+{
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+}
+
+void setDecimal(QLineEdit *edit, std::int64_t value)
+{
+    edit->setText(QString::number(value));
+}
+
+std::int64_t decimalOf(const QLineEdit *edit)
+{
+    return parseLeadingDecimal(edit->text().toStdString());
+}
+
+void selectPosition(QComboBox *combo, std::optional<int> position)
+{
+    combo->setCurrentIndex(position && *position < combo->count() ? *position : -1);
+}
+
+std::optional<int> positionOf(const QComboBox *combo)
+{
+    const int index = combo->currentIndex();
+    return index < 0 ? std::nullopt : std::optional<int>(index);
+}
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace talvek::form

@@ -1,0 +1,156 @@
+#include "c_character.h"
+
+#include "app/form_helpers.h"
+#include "app/ui_services.h"
+#include "text/text_codec.h"
+#include "ui_c_character.h"
+
+namespace talvek {
+
+namespace {
+
+template <typename Widget>
+Widget *child(QObject *parent, const QString &name)
+{
+    auto *widget = parent->findChild<Widget *>(name);
+    Q_ASSERT(widget);
+    return widget;
+}
+
+} // namespace
+
+CCharacter::CCharacter(const EditorContext &context, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::CCharacter>()), context_(context)
+{
+    using namespace character;
+    ui->setupUi(this);
+    hpMpEdits_ = {ui->hpLeftEdit, ui->hpRightEdit, ui->mpLeftEdit, ui->mpRightEdit};
+    statEdits_ = {ui->strEdit, ui->agiEdit, ui->vitEdit, ui->intEdit, ui->soulEdit};
+    const char *skillKeys[] = {"fist", "shield", "knife", "cane", "spear", "sword", "axe", "bow"};
+    for (int s = 0; s < kSkillCount; ++s) {
+        skillLevelEdits_[s] = child<QLineEdit>(this, QString::fromLatin1(skillKeys[s]) + QStringLiteral("LevelEdit"));
+        skillExpEdits_[s] = child<QLineEdit>(this, QString::fromLatin1(skillKeys[s]) + QStringLiteral("ExpEdit"));
+    }
+    for (int k = 0; k < kSpellSlotCount; ++k) {
+        const QString slot = QStringLiteral("spell") + QString::number(k + 1);
+        spellCombos_[k] = child<QComboBox>(this, slot + QStringLiteral("Combo"));
+        spellLevelEdits_[k] = child<QLineEdit>(this, slot + QStringLiteral("LevelEdit"));
+        spellExpEdits_[k] = child<QLineEdit>(this, slot + QStringLiteral("ExpEdit"));
+    }
+    equipmentCombos_ = {ui->headCombo,     ui->bodyCombo,  ui->gloveCombo, ui->rightHandCombo,
+                        ui->leftHandCombo, ui->belt1Combo, ui->belt2Combo};
+
+    // The number edits take digits only; the spell level and experience edits take any text.
+    for (auto *edit : hpMpEdits_)
+        form::makeDigitsOnly(edit);
+    for (auto *edit : statEdits_)
+        form::makeDigitsOnly(edit);
+    for (auto *edit : {ui->magEdit, ui->evadeLeftEdit, ui->evadeRightEdit, ui->magDefLeftEdit, ui->magDefRightEdit,
+                       ui->gilEdit})
+        form::makeDigitsOnly(edit);
+    for (int s = 0; s < kSkillCount; ++s) {
+        form::makeDigitsOnly(skillLevelEdits_[s]);
+        form::makeDigitsOnly(skillExpEdits_[s]);
+    }
+
+    for (int i = 0; i < kRecordCount; ++i)
+        ui->characterList->addItem(form::fromUtf8(displayName(context_.image, i, context_.table)));
+    for (auto *combo : spellCombos_)
+        fillItemList(combo, kSpellList);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        fillItemList(equipmentCombos_[slot], kSlotLists[slot]);
+
+    connect(ui->characterList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            showRecord(row);
+    });
+    // Only the user's own choice applies the hand rule, not showing a record.
+    connect(ui->rightHandCombo, &QComboBox::activated, this,
+            [this] { applyHandRule(ui->rightHandCombo, ui->leftHandCombo); });
+    connect(ui->leftHandCombo, &QComboBox::activated, this,
+            [this] { applyHandRule(ui->leftHandCombo, ui->rightHandCombo); });
+    connect(ui->saveButton, &QPushButton::clicked, this, &CCharacter::save);
+    connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    ui->editSpriteButton->setEnabled(false); // the graphics viewer is not built yet
+    ui->characterList->setCurrentRow(0);
+}
+
+CCharacter::~CCharacter() = default;
+
+void CCharacter::fillItemList(QComboBox *combo, const IdList &list)
+{
+    // Position 0 ("--none--" or "--unarmed--") comes from the form; names follow.
+    for (int position = 1; position <= list.count; ++position)
+        combo->addItem(form::fromUtf8(decodeName(context_.image, list.idAt(position), context_.table)));
+}
+
+int CCharacter::selectedRecord() const
+{
+    return std::max(ui->characterList->currentRow(), 0);
+}
+
+void CCharacter::showRecord(int i)
+{
+    using namespace character;
+    const CharacterForm record = read(context_.image, i);
+    for (std::size_t v = 0; v < hpMpEdits_.size(); ++v)
+        form::setDecimal(hpMpEdits_[v], record.hpMp[v]);
+    form::setDecimal(ui->gilEdit, readGil(context_.image));
+    for (std::size_t s = 0; s < statEdits_.size(); ++s)
+        form::setDecimal(statEdits_[s], record.stats[s]);
+    form::setDecimal(ui->magEdit, record.magic);
+    form::setDecimal(ui->evadeLeftEdit, record.evade.level);
+    form::setDecimal(ui->evadeRightEdit, record.evade.exp);
+    form::setDecimal(ui->magDefLeftEdit, record.magicDefense.level);
+    form::setDecimal(ui->magDefRightEdit, record.magicDefense.exp);
+    for (std::size_t s = 0; s < record.skills.size(); ++s) {
+        form::setDecimal(skillLevelEdits_[s], record.skills[s].level);
+        form::setDecimal(skillExpEdits_[s], record.skills[s].exp);
+    }
+    for (std::size_t k = 0; k < record.spellLevels.size(); ++k) {
+        form::setDecimal(spellLevelEdits_[k], record.spellLevels[k].level);
+        form::setDecimal(spellExpEdits_[k], record.spellLevels[k].exp);
+        form::selectPosition(spellCombos_[k], record.spells[k]);
+    }
+    ui->backRowCheck->setChecked(record.backRow);
+    if (record.leftHanded)
+        ui->leftHandedCheck->setChecked(*record.leftHanded);
+    for (std::size_t slot = 0; slot < record.equipment.size(); ++slot)
+        form::selectPosition(equipmentCombos_[slot], record.equipment[slot]);
+}
+
+void CCharacter::save()
+{
+    using namespace character;
+    const int i = selectedRecord();
+    CharacterForm record;
+    for (std::size_t v = 0; v < hpMpEdits_.size(); ++v)
+        record.hpMp[v] = form::decimalOf(hpMpEdits_[v]);
+    for (std::size_t s = 0; s < statEdits_.size(); ++s)
+        record.stats[s] = form::decimalOf(statEdits_[s]);
+    record.magic = form::decimalOf(ui->magEdit);
+    record.evade = {form::decimalOf(ui->evadeLeftEdit), form::decimalOf(ui->evadeRightEdit)};
+    record.magicDefense = {form::decimalOf(ui->magDefLeftEdit), form::decimalOf(ui->magDefRightEdit)};
+    for (std::size_t s = 0; s < record.skills.size(); ++s)
+        record.skills[s] = {form::decimalOf(skillLevelEdits_[s]), form::decimalOf(skillExpEdits_[s])};
+    for (std::size_t k = 0; k < record.spellLevels.size(); ++k) {
+        record.spellLevels[k] = {form::decimalOf(spellLevelEdits_[k]), form::decimalOf(spellExpEdits_[k])};
+        record.spells[k] = form::positionOf(spellCombos_[k]);
+    }
+    for (std::size_t slot = 0; slot < record.equipment.size(); ++slot)
+        record.equipment[slot] = form::positionOf(equipmentCombos_[slot]);
+    record.backRow = ui->backRowCheck->isChecked();
+    record.leftHanded = ui->leftHandedCheck->isChecked();
+
+    storeGil(context_.image, form::decimalOf(ui->gilEdit));
+    store(context_.image, i, record);
+    saveWholeImage(context_, this);
+    showRecord(i);
+}
+
+void CCharacter::applyHandRule(QComboBox *changed, QComboBox *other)
+{
+    other->setCurrentIndex(character::otherHandAfterChange(changed->currentIndex(), other->currentIndex()));
+}
+
+} // namespace talvek

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <QDialog>
+
+#include "app/editor_context.h"
+#include "records/character_record.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace Ui {
+class CCharacter;
+}
+
+namespace talvek {
+
+// "Character Editor": the nine characters' records and the party's gil.
+class CCharacter : public QDialog {
+    Q_OBJECT
+public:
+    explicit CCharacter(const EditorContext &context, QWidget *parent = nullptr);
+    ~CCharacter() override;
+
+private:
+    void fillItemList(QComboBox *combo, const IdList &list);
+    void showRecord(int i);
+    void save();
+    void applyHandRule(QComboBox *changed, QComboBox *other);
+    [[nodiscard]] int selectedRecord() const;
+
+    std::unique_ptr<Ui::CCharacter> ui;
+    EditorContext context_;
+    std::array<QLineEdit *, 4> hpMpEdits_{};
+    std::array<QLineEdit *, character::kStatCount> statEdits_{};
+    std::array<QLineEdit *, character::kSkillCount> skillLevelEdits_{}, skillExpEdits_{};
+    std::array<QComboBox *, character::kSpellSlotCount> spellCombos_{};
+    std::array<QLineEdit *, character::kSpellSlotCount> spellLevelEdits_{}, spellExpEdits_{};
+    std::array<QComboBox *, character::kSlotCount> equipmentCombos_{};
+};
+
+} // namespace talvek

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "records/armor_record.h"
+#include "records/character_record.h"
+#include "records/record_json.h"
+#include "test_support.h"
+
+namespace talvek {
+namespace {
+
+using json_support::Json;
+
+// An image whose record areas hold arbitrary bytes, values out of every range included.
+RomImage scrambledImage(unsigned seed)
+{
+    auto bytes = test::sampleBytes();
+    std::mt19937 random(seed);
+    auto scramble = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i)
+            bytes[i] = static_cast<std::uint8_t>(random());
+    };
+    scramble(0xB0C, 0xB0F);
+    scramble(0xF90, 0xF90 + 9 * 0x80);
+    scramble(0x30010, 0x30106);
+    return RomImage(std::move(bytes), "s.nes");
+}
+
+TEST(RecordJson, ExportThenImportChangesNothing)
+{
+    for (unsigned seed : {1u, 2u, 3u, 4u}) {
+        RomImage image = scrambledImage(seed);
+        const auto before = image.bytes();
+        const Json document = exportAllRecords(image, test::shippedDteTable());
+        importAllRecords(image, Json::parse(document.dump()), test::shippedDteTable());
+        EXPECT_EQ(image.bytes(), before) << "seed " << seed;
+    }
+    RomImage sample(test::sampleBytes(), "s.nes");
+    importAllRecords(sample, exportAllRecords(sample, test::shippedDteTable()), test::shippedDteTable());
+    EXPECT_EQ(sample.bytes(), test::sampleBytes());
+}
+
+TEST(RecordJson, ExportShowsLabelsNamesAndValuesAsShown)
+{
+    const RomImage image(test::sampleBytes(), "s.nes");
+    const Json document = exportAllRecords(image, test::shippedDteTable());
+    const Json &armor38 = document["armor"][38];
+    EXPECT_EQ(armor38["elemental_defense"].size(), 8u);
+    EXPECT_EQ(document["armor"][40]["stat_boost"], "Magic power");
+    EXPECT_EQ(document["armor"][39]["stat_boost"], 9) << "a byte without an entry is exported as itself";
+    EXPECT_TRUE(document["armor"][0]["stat_boost"].is_null());
+    EXPECT_EQ(document["armor"][0]["name"], "Unequipped");
+
+    const Json &mira = document["characters"][1];
+    EXPECT_EQ(mira["name"], "Mira  ");
+    EXPECT_EQ(mira["left_handed"], true);
+    EXPECT_EQ(mira["equipment"]["left_hand"], "Dragon Bow");
+    EXPECT_TRUE(mira["equipment"]["right_hand"].is_null());
+    EXPECT_EQ(document["characters"][3]["name"], "Minh");
+    EXPECT_EQ(document["characters"][0]["spells"][1]["spell"], "Dispel");
+    EXPECT_EQ(document["characters"][0]["skills"]["fist"]["level"], 1) << "levels are exported as shown";
+    EXPECT_EQ(document["characters"][5]["equipment"]["head"], 0x9A);
+    EXPECT_EQ(document["gil"], 123456);
+}
+
+TEST(RecordJson, ImportWritesOnlyWhatChangedThroughTheClamps)
+{
+    RomImage image(test::sampleBytes(), "s.nes");
+    Json document = exportAllRecords(image, test::shippedDteTable());
+    document["armor"][3]["defense"] = 300;
+    document["armor"][3]["stat_boost"] = "Soul";
+    document["characters"][2]["hp"][0] = 70000;
+    document["characters"][2]["skills"]["bow"]["level"] = 0;
+    document["characters"][2]["equipment"]["head"] = "Dragon Helm";
+    document["gil"] = 12345678;
+    importAllRecords(image, document, test::shippedDteTable());
+
+    auto expected = test::sampleBytes();
+    expected[0x30010 + 18] = 255;
+    expected[0x30010 + 18 + 4] = 4;
+    const std::size_t at = 0xF90 + 2 * 0x80;
+    expected[at + 8] = 0xFF;
+    expected[at + 9] = 0xFF;
+    expected[at + 0x4E] = 0;
+    expected[at + 0x19] = 0x79;
+    expected[0xB0C] = 0x7F;
+    expected[0xB0D] = 0x96;
+    expected[0xB0E] = 0x98;
+    // The sample has characters 0 to 2 and 5 in the back row: the party row rule moves 0 to the front.
+    expected[0xF90 + 0x75] = 1;
+    EXPECT_EQ(image.bytes(), expected);
+}
+
+TEST(RecordJson, PartialDocumentsLeaveTheRestAlone)
+{
+    RomImage image(test::sampleBytes(), "s.nes");
+    importAllRecords(image, Json::parse(R"({"armor": [{"index": 5, "magic_defense": 1}]})"), test::shippedDteTable());
+    auto expected = test::sampleBytes();
+    expected[0x30010 + 30 + 5] = 1;
+    EXPECT_EQ(image.bytes(), expected) << "no character changed: no party row rule either";
+}
+
+TEST(RecordJson, InvalidDocumentsAreRefused)
+{
+    const char *documents[] = {
+        R"([1, 2])",
+        R"({"weapons": []})",
+        R"({"armor": [{"index": 41, "defense": 1}]})",
+        R"({"armor": [{"defense": 1}]})",
+        R"({"armor": [{"index": 1, "defence": 1}]})",
+        R"({"armor": [{"index": 1, "defense": "ten"}]})",
+        R"({"armor": [{"index": 1, "elemental_defense": ["Water"]}]})",
+        R"({"armor": [{"index": 1, "stat_boost": "Luck"}]})",
+        R"({"armor": [{"index": 1, "stat_boost": 256}]})",
+        R"({"characters": [{"index": 0, "hp": [1]}]})",
+        R"({"characters": [{"index": 0, "skills": {"whip": {"level": 1}}}]})",
+        R"({"characters": [{"index": 0, "equipment": {"head": "Potion"}}]})",
+        R"({"characters": [{"index": 0, "back_row": 1}]})",
+        R"({"gil": "lots"})",
+    };
+    for (const char *text : documents) {
+        RomImage image(test::sampleBytes(), "s.nes");
+        EXPECT_THROW(importAllRecords(image, Json::parse(text), test::shippedDteTable()), ImportError) << text;
+    }
+}
+
+TEST(RecordJson, SmallImagesAreRefused)
+{
+    RomImage image(std::vector<std::uint8_t>(1000), "s.nes");
+    EXPECT_THROW((void)exportAllRecords(image, test::shippedDteTable()), ImportError);
+}
+
+} // namespace
+} // namespace talvek
