@@ -6,7 +6,10 @@
 
 #include "rom/data_file_locator.h"
 #include "rom/executable_path.h"
+#include "graphics/png_encoder.h"
+#include "graphics/viewer_pictures.h"
 #include "records/record_json.h"
+#include "rom/nes_palette.h"
 #include "rom/release_identifier.h"
 #include "rom/rom_file.h"
 #include "sample/sample_image_builder.h"
@@ -53,6 +56,24 @@ void writeTextFile(const std::string &path, const std::string &text)
 }
 
 } // namespace
+
+void renderPicture(const Options &options, const std::string &what, const std::string &romPath,
+                   const std::string &outPath)
+{
+    if (what != "font" && what != "sprite")
+        throw CommandError("unknown picture '" + what + "' (font or sprite)");
+    const RomImage image = openRom(romPath);
+    if (!image.holdsGameLayout())
+        throw CommandError("the image is too small to hold the Final Fantasy II data");
+    NesPalette palette;
+    const auto palettePath = locatorFor(options).find(kPaletteFileName);
+    if (!palettePath || !palette.loadFromFile(palettePath->string()))
+        throw CommandError(std::string("cannot read ") + kPaletteFileName + " (use --data DIR)");
+    const TileCanvas canvas =
+        what == "font" ? fontPicture(image) : blockPicture(image, characterSpriteBlock(image));
+    if (!saveRomFile(outPath, encodePng(canvas, palette)))
+        throw CommandError("cannot write " + outPath);
+}
 
 void exportRecords(const Options &options, const std::string &romPath, const std::string &outPath, std::ostream &out)
 {

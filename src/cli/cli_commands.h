@@ -18,6 +18,9 @@ struct Options {
     std::optional<std::filesystem::path> dataDirectory; // --data DIR
 };
 
+// Writes the font viewer's ("font") or the graphics viewer's ("sprite") picture as a PNG.
+void renderPicture(const Options &options, const std::string &what, const std::string &romPath,
+                   const std::string &outPath);
 void writeSample(const Options &options, const std::string &outPath, const std::string &kindName);
 void printInfo(const std::string &romPath, std::ostream &out);
 // Writes the JSON document of every record kind to outPath, or to out when outPath is empty.

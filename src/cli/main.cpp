@@ -34,6 +34,12 @@ int main(int argc, char **argv)
     importCommand->add_option("JSON", importJson, "JSON document")->required();
     importCommand->add_option("-o", importOut, "write the result here instead of over ROM");
 
+    std::string renderWhat, renderRom, renderOut;
+    auto *render = app.add_subcommand("render", "write the font or character sprite picture as a PNG");
+    render->add_option("WHAT", renderWhat, "font or sprite")->required();
+    render->add_option("ROM", renderRom, "ROM image")->required();
+    render->add_option("OUT", renderOut, "PNG file")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
@@ -47,6 +53,8 @@ int main(int argc, char **argv)
             writeSample(options, samplePath, sampleKind);
         else if (*info)
             printInfo(infoPath, std::cout);
+        else if (*render)
+            renderPicture(options, renderWhat, renderRom, renderOut);
         else if (*exportCommand)
             exportRecords(options, exportPath, exportOut, std::cout);
         else if (*importCommand)

@@ -6,7 +6,11 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include <QComboBox>
+
 #include "app/c_rom_editor_dlg.h"
+#include "graphics/c_graphic.h"
+#include "graphics/viewer_pictures.h"
 #include "rom/executable_path.h"
 #include "rom/rom_file.h"
 #include "sample/sample_image_builder.h"
@@ -63,11 +67,29 @@ int main(int argc, char **argv)
     mainWindow.findChild<QPushButton *>(QStringLiteral("aboutButton"))->click();
 
     const std::pair<EditorKind, const char *> editors[] = {{EditorKind::Armor, "armor_editor"},
-                                                           {EditorKind::Character, "character_editor"}};
+                                                           {EditorKind::Character, "character_editor"},
+                                                           {EditorKind::Font, "font_editor"}};
     for (const auto &[kind, name] : editors) {
         services.setNextName(QString::fromLatin1(name));
         mainWindow.launchEditor(kind);
     }
+
+    // The viewers and pickers the editors open.
+    NesPalette palette;
+    if (const auto palettePath = dataFiles.find(kPaletteFileName))
+        palette.loadFromFile(palettePath->string());
+    {
+        CGraphic viewer(mainWindow.image(), palette, services, characterSpriteBlock(mainWindow.image()), 0);
+        services.setNextName(QStringLiteral("graphics_editor"));
+        services.runDialog(viewer);
+        viewer.findChild<QComboBox *>(QStringLiteral("zoomCombo"))->setCurrentIndex(2);
+        services.setNextName(QStringLiteral("graphics_editor_zoom3"));
+        services.runDialog(viewer);
+    }
+    services.setNextName(QStringLiteral("nes_colors"));
+    (void)services.pickNesColor(nullptr, palette, 0x21);
+    services.setNextName(QStringLiteral("battle_palettes"));
+    (void)services.pickBattlePalette(nullptr, mainWindow.image(), palette, 0x2A);
 
     mainWindow.loadRom(gba);
     services.save(mainWindow, QStringLiteral("main_window_gba"));

@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "graphics/c_battle_palettes.h"
+#include "graphics/c_nes_color.h"
+
 namespace talvek::shots {
 
 ShotUiServices::ShotUiServices(std::filesystem::path directory) : directory_(std::move(directory)) {}
@@ -56,6 +59,21 @@ int ShotUiServices::runDialog(QDialog &dialog)
 {
     save(dialog, takeName(QStringLiteral("dialog_")));
     return QDialog::Rejected;
+}
+
+std::optional<int> ShotUiServices::pickNesColor(QWidget *parent, const NesPalette &palette, int startColor)
+{
+    CNESColor picker(palette, startColor, parent);
+    save(picker, takeName(QStringLiteral("nes_colors_")));
+    return std::nullopt;
+}
+
+std::optional<int> ShotUiServices::pickBattlePalette(QWidget *parent, const RomImage &image, const NesPalette &palette,
+                                                     int originalPalette)
+{
+    CBattlePalettes chooser(image, palette, originalPalette, parent);
+    save(chooser, takeName(QStringLiteral("battle_palettes_")));
+    return std::nullopt;
 }
 
 } // namespace talvek::shots

@@ -127,6 +127,27 @@ TEST(CliExportImport, BadDocumentsFailWithoutWriting)
     EXPECT_NE(cli("export " + quoted(dir.write("small.nes", std::vector<std::uint8_t>(100)))).status, 0);
 }
 
+TEST(CliRender, FontAndSpritePictures)
+{
+    test::TempDir dir;
+    const auto rom = dir.write("rom.nes", test::sampleBytes());
+    const std::pair<const char *, std::uint32_t> cases[] = {{"font", 80}, {"sprite", 128}};
+    for (const auto &[what, height] : cases) {
+        const auto png = dir.file(std::string(what) + ".png");
+        const auto run = cli("render " + std::string(what) + " " + quoted(rom) + " " + quoted(png));
+        ASSERT_EQ(run.status, 0) << run.out;
+        const auto bytes = test::readFile(png);
+        ASSERT_GT(bytes.size(), 33u);
+        EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG");
+        const std::uint32_t pngHeight = (bytes[20] << 24) | (bytes[21] << 16) | (bytes[22] << 8) | bytes[23];
+        EXPECT_EQ(pngHeight, height) << what;
+    }
+    EXPECT_NE(cli("render tiles " + quoted(rom) + " " + quoted(dir.file("x.png"))).status, 0);
+    EXPECT_NE(cli("render font " + quoted(dir.write("small.nes", std::vector<std::uint8_t>(10))) + " " +
+                  quoted(dir.file("y.png"))).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.png")));
+}
+
 TEST(CliData, DataOptionPointsAtAnotherTableDirectory)
 {
     test::TempDir dir;

@@ -1,5 +1,9 @@
 #include "editor_fixture.h"
+#include <QGroupBox>
+
 #include "editors/c_character.h"
+#include "graphics/tile_canvas_view.h"
+#include "graphics/viewer_pictures.h"
 
 namespace talvek {
 namespace {
@@ -24,7 +28,6 @@ TEST_F(CharacterEditorTest, ShowsTheNineCharactersAndTheirLists)
     EXPECT_EQ(find<QComboBox>(dialog, "gloveCombo")->count(), 11);
     EXPECT_EQ(find<QComboBox>(dialog, "belt1Combo")->count(), 192);
     EXPECT_EQ(find<QComboBox>(dialog, "spell16Combo")->count(), 41);
-    EXPECT_FALSE(find<QPushButton>(dialog, "editSpriteButton")->isEnabled());
 
     EXPECT_EQ(text(dialog, "hpLeftEdit"), QStringLiteral("120"));
     EXPECT_EQ(text(dialog, "gilEdit"), QStringLiteral("123456"));
@@ -33,6 +36,30 @@ TEST_F(CharacterEditorTest, ShowsTheNineCharactersAndTheirLists)
     EXPECT_EQ(find<QComboBox>(dialog, "spell16Combo")->currentIndex(), 0) << "0 shows --none--";
     EXPECT_TRUE(find<QCheckBox>(dialog, "backRowCheck")->isChecked());
     EXPECT_EQ(find<QComboBox>(dialog, "headCombo")->currentText(), QStringLiteral("Leather Helm"));
+}
+
+TEST_F(CharacterEditorTest, EditSpriteOpensTheGraphicsViewerOnTheSpriteBlock)
+{
+    openSample(SampleKind::Combo);
+    CCharacter dialog(context());
+    selectRow(dialog, "characterList", 4);
+    QString caption;
+    QImage picture;
+    services.onDialog = [&](QDialog &viewer) {
+        caption = find<QGroupBox>(viewer, "pictureGroup")->title();
+        picture = find<TileCanvasView>(viewer, "pictureView")->currentImage();
+        return QDialog::Rejected;
+    };
+    click(dialog, "editSpriteButton");
+    EXPECT_EQ(services.events.back(), "dialog CGraphic");
+    EXPECT_EQ(caption, QStringLiteral("Character Editor"));
+    ASSERT_EQ(picture.size(), QSize(128, 128));
+    // The block comes from 0x1C010 of the upper half: compare with the core's own picture.
+    const TileCanvas expected = blockPicture(image, {0x40000 + 0x1C010, 4, 4, 0x40});
+    for (int y = 0; y < 128; y += 3)
+        for (int x = 0; x < 128; x += 3)
+            ASSERT_EQ(picture.pixelIndex(x, y), expected.pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(image.bytes(), test::sampleBytes(SampleKind::Combo)) << "the viewer writes nothing";
 }
 
 TEST_F(CharacterEditorTest, SaveClampsEveryKindOfField)

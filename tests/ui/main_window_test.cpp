@@ -181,7 +181,9 @@ TEST_F(MainWindowTest, EnabledEditorButtonsOpenTheirEditorsOrRefuseA16MiBImage)
     auto window = startOn(test::sampleBytes());
     QTest::mouseClick(window->editorButton(EditorKind::Armor), Qt::LeftButton);
     QTest::mouseClick(window->editorButton(EditorKind::Character), Qt::LeftButton);
-    EXPECT_EQ(services.events, (std::vector<std::string>{"open", "dialog CArmor", "dialog CCharacter"}));
+    QTest::mouseClick(window->editorButton(EditorKind::Font), Qt::LeftButton);
+    EXPECT_EQ(services.events,
+              (std::vector<std::string>{"open", "dialog CArmor", "dialog CCharacter", "dialog CFontDlg"}));
 
     window = startOn(test::sampleBytes(SampleKind::Gba), "dos.gba");
     for (const auto &editor : kEditors) {

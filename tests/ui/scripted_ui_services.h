@@ -42,10 +42,34 @@ public:
         return onDialog ? onDialog(dialog) : QDialog::Rejected;
     }
 
+    std::optional<int> pickNesColor(QWidget *, const NesPalette &, int startColor) override
+    {
+        events.push_back("pickNesColor " + std::to_string(startColor));
+        return takeAnswer(colorAnswers);
+    }
+
+    std::optional<int> pickBattlePalette(QWidget *, const RomImage &, const NesPalette &, int originalPalette) override
+    {
+        events.push_back("pickBattlePalette " + std::to_string(originalPalette));
+        return takeAnswer(paletteAnswers);
+    }
+
     std::vector<std::string> events;
+    std::deque<std::optional<int>> colorAnswers;
+    std::deque<std::optional<int>> paletteAnswers;
     std::vector<Message> messages;
     std::deque<std::optional<QString>> openAnswers;
     std::function<int(QDialog &)> onDialog;
+
+private:
+    static std::optional<int> takeAnswer(std::deque<std::optional<int>> &answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 } // namespace talvek::test

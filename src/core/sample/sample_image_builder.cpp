@@ -4,10 +4,13 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "graphics/battle_palettes.h"
+#include "graphics/viewer_pictures.h"
 #include "records/armor_record.h"
 #include "records/character_record.h"
 #include "rom/rom_image.h"
 #include "rom/size_class.h"
+#include "sample_font.h"
 #include "sample_names.h"
 #include "sample_text_area.h"
 #include "text/text_codec.h"
@@ -96,6 +99,81 @@ void SampleImageBuilder::writeGameData(std::vector<std::uint8_t> &bytes, std::in
     writeNames(bytes, romBase);
     writeArmor(bytes, romBase);
     writeCharacters(bytes, romBase);
+    writeGraphics(bytes, romBase);
+}
+
+namespace {
+
+// Our own 32 x 32 hero for the character sprite: outline 1, clothes 2, skin 3.
+int heroPixel(int x, int y)
+{
+    const int dx = x - 16, dy = y - 8;
+    const int head = dx * dx + dy * dy;
+    if (head <= 25)
+        return 3;
+    if (head <= 36)
+        return 1;
+    if (x >= 10 && x <= 21 && y >= 14 && y <= 25)
+        return (x == 10 || x == 21 || y == 14 || y == 25) ? 1 : 2;
+    if (((x >= 7 && x <= 9) || (x >= 22 && x <= 24)) && y >= 15 && y <= 22)
+        return 3;
+    if (((x >= 11 && x <= 14) || (x >= 17 && x <= 20)) && y >= 26 && y <= 31)
+        return 1;
+    return 0;
+}
+
+void writeTile(std::vector<std::uint8_t> &bytes, std::int64_t at, const std::array<std::uint8_t, 8> &plane0,
+               const std::array<std::uint8_t, 8> &plane1)
+{
+    for (std::size_t r = 0; r < 8; ++r) {
+        bytes[static_cast<std::size_t>(at) + r] = plane0[r];
+        bytes[static_cast<std::size_t>(at) + 8 + r] = plane1[r];
+    }
+}
+
+} // namespace
+
+void SampleImageBuilder::writeGraphics(std::vector<std::uint8_t> &bytes, std::int64_t romBase)
+{
+    // Font: glyph pixels in value 3 with a value-1 shadow below right.
+    for (std::size_t t = 0; t < sample::kFontGlyphs.size(); ++t) {
+        const auto &glyph = sample::kFontGlyphs[t];
+        std::array<std::uint8_t, 8> plane0{}, plane1{};
+        for (std::size_t r = 0; r < 8; ++r) {
+            const std::uint8_t shadow =
+                static_cast<std::uint8_t>((r > 0 ? glyph[r - 1] >> 1 : 0) & ~glyph[r]);
+            plane0[r] = static_cast<std::uint8_t>(glyph[r] | shadow);
+            plane1[r] = glyph[r];
+        }
+        writeTile(bytes, romBase + kFontTiles + 16 * static_cast<std::int64_t>(t), plane0, plane1);
+    }
+
+    // The character sprite: 4 x 4 tiles, rows 0x40 apart.
+    for (int j = 0; j < 4; ++j)
+        for (int i = 0; i < 4; ++i) {
+            std::array<std::uint8_t, 8> plane0{}, plane1{};
+            for (int r = 0; r < 8; ++r)
+                for (int k = 0; k < 8; ++k) {
+                    const int value = heroPixel(8 * i + k, 8 * j + r);
+                    plane0[static_cast<std::size_t>(r)] |= static_cast<std::uint8_t>((value & 1) << (7 - k));
+                    plane1[static_cast<std::size_t>(r)] |= static_cast<std::uint8_t>(((value >> 1) & 1) << (7 - k));
+                }
+            writeTile(bytes, romBase + kCharacterSpriteTiles + 16 * i + 0x40 * j, plane0, plane1);
+        }
+
+    // Battle palettes with varied colours; palette 0x17 colours the sprite, 0x7F holds a byte of 0x40 or more.
+    for (int p = 0; p < kBattlePaletteCount; ++p) {
+        const std::uint8_t colors[3] = {static_cast<std::uint8_t>((p * 5 + 1) % 0x0D),
+                                        static_cast<std::uint8_t>(0x10 + (p * 7) % 0x0D),
+                                        static_cast<std::uint8_t>(0x20 + (p * 3) % 0x10)};
+        for (int c = 1; c <= 3; ++c)
+            bytes[static_cast<std::size_t>(romBase + battlePaletteOffset(p, c))] = colors[c - 1];
+    }
+    const std::uint8_t hero[3] = {0x07, 0x12, 0x37};
+    for (int c = 1; c <= 3; ++c) {
+        bytes[static_cast<std::size_t>(romBase + battlePaletteOffset(0x17, c))] = hero[c - 1];
+    }
+    bytes[static_cast<std::size_t>(romBase + battlePaletteOffset(0x7F, 3))] = 0x4A;
 }
 
 void SampleImageBuilder::writeArmor(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const

@@ -32,6 +32,7 @@ private:
     void writeNames(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
     void writeArmor(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
     void writeCharacters(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
+    static void writeGraphics(std::vector<std::uint8_t> &bytes, std::int64_t romBase);
 
     const TextTable &dteTable_;
 };

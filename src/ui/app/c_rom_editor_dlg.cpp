@@ -11,6 +11,7 @@
 #include "app/ui_services.h"
 #include "editors/c_armor.h"
 #include "editors/c_character.h"
+#include "graphics/c_font_dlg.h"
 #include "rom/release_identifier.h"
 #include "rom/rom_file.h"
 #include "app/resource_loader.h"
@@ -131,7 +132,8 @@ bool CRomEditorDlg::editorAvailable(EditorKind kind)
     // Each editor joins here as it is built.
     switch (kind) {
     case EditorKind::Armor:
-    case EditorKind::Character: return true;
+    case EditorKind::Character:
+    case EditorKind::Font: return true;
     default: return false;
     }
 }
@@ -180,6 +182,7 @@ void CRomEditorDlg::launchEditor(EditorKind kind)
     switch (kind) {
     case EditorKind::Armor: editor = std::make_unique<CArmor>(context, this); break;
     case EditorKind::Character: editor = std::make_unique<CCharacter>(context, this); break;
+    case EditorKind::Font: editor = std::make_unique<CFontDlg>(context, this); break;
     default: return;
     }
     services_.runDialog(*editor);

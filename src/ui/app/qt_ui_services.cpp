@@ -5,6 +5,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "graphics/c_battle_palettes.h"
+#include "graphics/c_nes_color.h"
+
 namespace talvek {
 
 QString applicationTitle()
@@ -34,6 +37,27 @@ std::optional<QString> QtUiServices::chooseRomToOpen(QWidget *parent)
 int QtUiServices::runDialog(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+} // namespace talvek
+
+namespace talvek {
+
+std::optional<int> QtUiServices::pickNesColor(QWidget *parent, const NesPalette &palette, int startColor)
+{
+    CNESColor picker(palette, startColor, parent);
+    if (picker.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return picker.currentColor();
+}
+
+std::optional<int> QtUiServices::pickBattlePalette(QWidget *parent, const RomImage &image, const NesPalette &palette,
+                                                   int originalPalette)
+{
+    CBattlePalettes chooser(image, palette, originalPalette, parent);
+    if (chooser.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return chooser.currentPalette();
 }
 
 } // namespace talvek

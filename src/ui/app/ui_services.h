@@ -9,6 +9,9 @@ class QWidget;
 
 namespace talvek {
 
+class NesPalette;
+class RomImage;
+
 // Every message box, file dialog and modal sub-dialog goes through here, so tests can script them.
 class UiServices {
 public:
@@ -20,6 +23,11 @@ public:
     virtual std::optional<QString> chooseRomToOpen(QWidget *parent) = 0;
     // Runs a modal dialog built by the caller and returns its result code.
     virtual int runDialog(QDialog &dialog) = 0;
+    // "NES Colors", starting at a colour byte: the chosen colour on OK, nothing otherwise.
+    virtual std::optional<int> pickNesColor(QWidget *parent, const NesPalette &palette, int startColor) = 0;
+    // "Battle Palettes", starting at the record's palette: the chosen number on OK, nothing otherwise.
+    virtual std::optional<int> pickBattlePalette(QWidget *parent, const RomImage &image, const NesPalette &palette,
+                                                 int originalPalette) = 0;
 };
 
 // The application's title, the default caption of every message box.

@@ -2,12 +2,16 @@
 
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
+#include "graphics/c_graphic.h"
+#include "graphics/viewer_pictures.h"
 #include "text/text_codec.h"
 #include "ui_c_character.h"
 
 namespace talvek {
 
 namespace {
+
+constexpr int kCharacterEditorCaller = 0;
 
 template <typename Widget>
 Widget *child(QObject *parent, const QString &name)
@@ -71,7 +75,7 @@ CCharacter::CCharacter(const EditorContext &context, QWidget *parent)
             [this] { applyHandRule(ui->leftHandCombo, ui->rightHandCombo); });
     connect(ui->saveButton, &QPushButton::clicked, this, &CCharacter::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
-    ui->editSpriteButton->setEnabled(false); // the graphics viewer is not built yet
+    connect(ui->editSpriteButton, &QPushButton::clicked, this, &CCharacter::editSprite);
     ui->characterList->setCurrentRow(0);
 }
 
@@ -146,6 +150,14 @@ void CCharacter::save()
     store(context_.image, i, record);
     saveWholeImage(context_, this);
     showRecord(i);
+}
+
+void CCharacter::editSprite()
+{
+    // The same 4 x 4 block whichever character is selected; the viewer only reads.
+    CGraphic viewer(context_.image, context_.palette, context_.services, characterSpriteBlock(context_.image),
+                    kCharacterEditorCaller, this);
+    context_.services.runDialog(viewer);
 }
 
 void CCharacter::applyHandRule(QComboBox *changed, QComboBox *other)

@@ -28,6 +28,7 @@ private:
     void fillItemList(QComboBox *combo, const IdList &list);
     void showRecord(int i);
     void save();
+    void editSprite();
     void applyHandRule(QComboBox *changed, QComboBox *other);
     [[nodiscard]] int selectedRecord() const;
 

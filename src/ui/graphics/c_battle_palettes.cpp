@@ -1,0 +1,37 @@
+#include "c_battle_palettes.h"
+
+#include "ui_c_battle_palettes.h"
+
+namespace talvek {
+
+namespace {
+
+QString hexNumber(int value)
+{
+    return QString::number(value, 16).toUpper();
+}
+
+} // namespace
+
+CBattlePalettes::CBattlePalettes(const RomImage &image, const NesPalette &palette, int originalPalette, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::CBattlePalettes>())
+{
+    ui->setupUi(this);
+    ui->paletteView->setSource(&image, &palette);
+    ui->paletteView->setPalettes(originalPalette, originalPalette);
+    ui->originalPaletteValue->setText(hexNumber(originalPalette));
+    ui->currentPaletteValue->setText(hexNumber(originalPalette));
+    connect(ui->paletteView, &BattlePaletteView::currentPaletteChanged, this,
+            [this](int palette) { ui->currentPaletteValue->setText(hexNumber(palette)); });
+    connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+CBattlePalettes::~CBattlePalettes() = default;
+
+int CBattlePalettes::currentPalette() const
+{
+    return ui->paletteView->currentPalette();
+}
+
+} // namespace talvek
