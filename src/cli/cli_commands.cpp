@@ -13,6 +13,9 @@
 #include "rom/release_identifier.h"
 #include "rom/rom_file.h"
 #include "sample/sample_image_builder.h"
+#include "text/keyword_list.h"
+#include "text/number_parsing.h"
+#include "text/text_groups.h"
 
 namespace talvek::cli {
 namespace {
@@ -73,6 +76,53 @@ void renderPicture(const Options &options, const std::string &what, const std::s
         what == "font" ? fontPicture(image) : blockPicture(image, characterSpriteBlock(image));
     if (!saveRomFile(outPath, encodePng(canvas, palette)))
         throw CommandError("cannot write " + outPath);
+}
+
+namespace {
+
+int textGroupNamed(const std::string &name)
+{
+    auto lower = [](std::string text) {
+        for (auto &c : text)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    for (std::size_t g = 0; g < kTextGroups.size(); ++g)
+        if (lower(std::string(kTextGroups[g].name)) == lower(name) || name == std::to_string(g))
+            return static_cast<int>(g);
+    throw CommandError("unknown text group '" + name + "'");
+}
+
+} // namespace
+
+void printText(const Options &options, const std::string &romPath, const std::string &groupName,
+               const std::string &entryText, std::ostream &out)
+{
+    const RomImage image = openRom(romPath);
+    if (!image.holdsGameLayout())
+        throw CommandError("the image is too small to hold the Final Fantasy II data");
+    if (groupName.empty()) {
+        for (std::size_t g = 0; g < kTextGroups.size(); ++g)
+            out << g << ": " << kTextGroups[g].name << " (" << kTextGroups[g].entries << ")\n";
+        return;
+    }
+    const TextTable table = namesTableFor(options, image);
+    const KeywordList keywords = KeywordList::build(image, table);
+    const int group = textGroupNamed(groupName);
+    const TextGroupKind kind = kTextGroups[static_cast<std::size_t>(group)].kind;
+    const int entries = kind == TextGroupKind::Prologue ? 1 : kTextGroups[static_cast<std::size_t>(group)].entries;
+    auto textOf = [&](int n) {
+        return readTextEntry(image, group, locateTextEntry(image, group, n), table, keywords).text;
+    };
+    if (!entryText.empty()) {
+        const auto n = parseLeadingDecimal(entryText);
+        if (entryText.find_first_not_of("0123456789") != std::string::npos || n < 0 || n >= entries)
+            throw CommandError("no entry " + entryText + " in " + std::string(kTextGroups[static_cast<std::size_t>(group)].name));
+        out << toEditLineBreaks(textOf(static_cast<int>(n))) << '\n';
+        return;
+    }
+    for (int n = 0; n < entries; ++n)
+        out << n << ": " << textOf(n) << '\n';
 }
 
 void exportRecords(const Options &options, const std::string &romPath, const std::string &outPath, std::ostream &out)

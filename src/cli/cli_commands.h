@@ -21,6 +21,9 @@ struct Options {
 // Writes the font viewer's ("font") or the graphics viewer's ("sprite") picture as a PNG.
 void renderPicture(const Options &options, const std::string &what, const std::string &romPath,
                    const std::string &outPath);
+// Prints the groups of the text editor, one group's entries ("n: text", line breaks as \n), or one entry.
+void printText(const Options &options, const std::string &romPath, const std::string &group, const std::string &entry,
+               std::ostream &out);
 void writeSample(const Options &options, const std::string &outPath, const std::string &kindName);
 void printInfo(const std::string &romPath, std::ostream &out);
 // Writes the JSON document of every record kind to outPath, or to out when outPath is empty.

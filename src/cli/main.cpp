@@ -40,6 +40,12 @@ int main(int argc, char **argv)
     render->add_option("ROM", renderRom, "ROM image")->required();
     render->add_option("OUT", renderOut, "PNG file")->required();
 
+    std::string textRom, textGroup, textEntry;
+    auto *text = app.add_subcommand("text", "print decoded text: the groups, a group's entries, or one entry");
+    text->add_option("ROM", textRom, "ROM image")->required();
+    text->add_option("GROUP", textGroup, "group name or number");
+    text->add_option("ENTRY", textEntry, "entry number");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
@@ -53,6 +59,8 @@ int main(int argc, char **argv)
             writeSample(options, samplePath, sampleKind);
         else if (*info)
             printInfo(infoPath, std::cout);
+        else if (*text)
+            printText(options, textRom, textGroup, textEntry, std::cout);
         else if (*render)
             renderPicture(options, renderWhat, renderRom, renderOut);
         else if (*exportCommand)

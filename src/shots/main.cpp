@@ -7,9 +7,11 @@
 #include <QPushButton>
 
 #include <QComboBox>
+#include <QListWidget>
 
 #include "app/c_rom_editor_dlg.h"
 #include "graphics/c_graphic.h"
+#include "text/c_text.h"
 #include "graphics/viewer_pictures.h"
 #include "rom/executable_path.h"
 #include "rom/rom_file.h"
@@ -72,6 +74,17 @@ int main(int argc, char **argv)
     for (const auto &[kind, name] : editors) {
         services.setNextName(QString::fromLatin1(name));
         mainWindow.launchEditor(kind);
+    }
+
+    {
+        CText text(mainWindow.editorContext());
+        text.findChild<QListWidget *>(QStringLiteral("groupList"))->setCurrentRow(11);
+        text.findChild<QListWidget *>(QStringLiteral("entryList"))->setCurrentRow(2);
+        services.setNextName(QStringLiteral("text_editor_dialogue"));
+        services.runDialog(text);
+        text.findChild<QListWidget *>(QStringLiteral("groupList"))->setCurrentRow(0);
+        services.setNextName(QStringLiteral("text_editor_items"));
+        services.runDialog(text);
     }
 
     // The viewers and pickers the editors open.

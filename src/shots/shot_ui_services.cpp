@@ -55,6 +55,14 @@ std::optional<QString> ShotUiServices::chooseRomToOpen(QWidget *)
     return path;
 }
 
+bool ShotUiServices::askYesNo(QWidget *parent, const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, caption.isEmpty() ? applicationTitle() : caption, text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    save(box, takeName(QStringLiteral("question_")));
+    return false;
+}
+
 int ShotUiServices::runDialog(QDialog &dialog)
 {
     save(dialog, takeName(QStringLiteral("dialog_")));

@@ -19,6 +19,7 @@ public:
     void showMessage(QWidget *parent, const QString &text, const QString &caption = {}) override;
     std::optional<QString> chooseRomToOpen(QWidget *parent) override;
     int runDialog(QDialog &dialog) override;
+    bool askYesNo(QWidget *parent, const QString &text, const QString &caption = {}) override;
     std::optional<int> pickNesColor(QWidget *parent, const NesPalette &palette, int startColor) override;
     std::optional<int> pickBattlePalette(QWidget *parent, const RomImage &image, const NesPalette &palette,
                                          int originalPalette) override;

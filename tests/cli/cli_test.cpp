@@ -148,6 +148,26 @@ TEST(CliRender, FontAndSpritePictures)
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.png")));
 }
 
+TEST(CliText, GroupsEntriesAndOneEntry)
+{
+    test::TempDir dir;
+    const auto rom = quoted(dir.write("rom.nes", test::sampleBytes()));
+    const auto groups = cli("text " + rom);
+    EXPECT_EQ(groups.status, 0);
+    EXPECT_EQ(groups.out.rfind("0: Items (46)\n1: Weapons (63)\n", 0), 0u);
+    EXPECT_EQ(std::count(groups.out.begin(), groups.out.end(), '\n'), 16);
+
+    const auto items = cli("text " + rom + " Items");
+    EXPECT_EQ(items.out.rfind("0: Potion\n1: Hi-Potion\n", 0), 0u);
+    EXPECT_EQ(std::count(items.out.begin(), items.out.end(), '\n'), 46);
+    EXPECT_EQ(cli("text " + rom + " 11 1").out, "C1*: We need the Mythril.\nWhere is it?\n") << "real line breaks";
+    EXPECT_NE(cli("text " + rom + " 'dialogue 1'").out.find("1: C1*: We need the Mythril.\\nWhere is it?\n"),
+              std::string::npos) << "one entry a line";
+    EXPECT_EQ(cli("text " + rom + " prologue").out.rfind("0: The year is long forgotten.\\n", 0), 0u);
+    EXPECT_NE(cli("text " + rom + " Nonsense").status, 0);
+    EXPECT_NE(cli("text " + rom + " Items 46").status, 0);
+}
+
 TEST(CliData, DataOptionPointsAtAnotherTableDirectory)
 {
     test::TempDir dir;

@@ -182,8 +182,9 @@ TEST_F(MainWindowTest, EnabledEditorButtonsOpenTheirEditorsOrRefuseA16MiBImage)
     QTest::mouseClick(window->editorButton(EditorKind::Armor), Qt::LeftButton);
     QTest::mouseClick(window->editorButton(EditorKind::Character), Qt::LeftButton);
     QTest::mouseClick(window->editorButton(EditorKind::Font), Qt::LeftButton);
-    EXPECT_EQ(services.events,
-              (std::vector<std::string>{"open", "dialog CArmor", "dialog CCharacter", "dialog CFontDlg"}));
+    QTest::mouseClick(window->editorButton(EditorKind::Text), Qt::LeftButton);
+    EXPECT_EQ(services.events, (std::vector<std::string>{"open", "dialog CArmor", "dialog CCharacter", "dialog CFontDlg",
+                                                         "dialog CText"}));
 
     window = startOn(test::sampleBytes(SampleKind::Gba), "dos.gba");
     for (const auto &editor : kEditors) {

@@ -36,6 +36,17 @@ public:
         return answer;
     }
 
+    bool askYesNo(QWidget *, const QString &text, const QString &caption = {}) override
+    {
+        events.push_back("question");
+        questions.push_back({text.toStdString(), (caption.isEmpty() ? applicationTitle() : caption).toStdString()});
+        if (yesNoAnswers.empty())
+            return false;
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
+    }
+
     int runDialog(QDialog &dialog) override
     {
         events.push_back("dialog " + dialog.objectName().toStdString());
@@ -58,6 +69,8 @@ public:
     std::deque<std::optional<int>> colorAnswers;
     std::deque<std::optional<int>> paletteAnswers;
     std::vector<Message> messages;
+    std::vector<Message> questions;
+    std::deque<bool> yesNoAnswers;
     std::deque<std::optional<QString>> openAnswers;
     std::function<int(QDialog &)> onDialog;
 

@@ -13,6 +13,7 @@
 #include "sample_font.h"
 #include "sample_names.h"
 #include "sample_text_area.h"
+#include "text/keyword_list.h"
 #include "text/text_codec.h"
 
 namespace talvek {
@@ -97,6 +98,8 @@ void SampleImageBuilder::stampRelease(std::vector<std::uint8_t> &bytes, std::int
 void SampleImageBuilder::writeGameData(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const
 {
     writeNames(bytes, romBase);
+    writeBankC010Names(bytes, romBase);
+    writeDialogue(bytes, romBase); // after the names: dialogue refers to them as keywords
     writeArmor(bytes, romBase);
     writeCharacters(bytes, romBase);
     writeGraphics(bytes, romBase);
@@ -176,6 +179,66 @@ void SampleImageBuilder::writeGraphics(std::vector<std::uint8_t> &bytes, std::in
     bytes[static_cast<std::size_t>(romBase + battlePaletteOffset(0x7F, 3))] = 0x4A;
 }
 
+void SampleImageBuilder::writeBankC010Names(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const
+{
+    constexpr std::int64_t kBank = 0xC010;
+    SampleTextArea monsters(bytes, romBase, kBank, 0x12000, 0x13000, dteTable_);
+    int n = 0;
+    for (auto variant : sample::kMonsterVariants)
+        for (auto kind : sample::kMonsterKinds)
+            monsters.writePointed(0x16C54, n++, std::string(kind) + std::string(variant));
+
+    SampleTextArea spells(bytes, romBase, kBank, 0x13000, 0x13400, dteTable_);
+    n = 0;
+    for (auto spell : sample::kSpellNames)
+        spells.writePointed(0x170CB, n++, spell);
+    for (auto skill : sample::kMonsterSkills)
+        spells.writePointed(0x170CB, n++, skill);
+
+    SampleTextArea messages(bytes, romBase, kBank, 0x13400, 0x14400, dteTable_);
+    for (int m = 0; m < 99; ++m)
+        messages.writePointed(0x172B7, m,
+                              m < static_cast<int>(sample::kBattleMessages.size())
+                                  ? std::string(sample::kBattleMessages[static_cast<std::size_t>(m)])
+                                  : "Battle message " + std::to_string(m));
+}
+
+void SampleImageBuilder::writeDialogue(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const
+{
+    // Encoded exactly as the text editor encodes: DTE pairs, keywords for names, a finger parameter.
+    const KeywordList keywords = KeywordList::build(RomImage(bytes, {}), dteTable_);
+    auto keyword = [&](int k) { return keywords[static_cast<std::uint8_t>(k)]; };
+    auto text = [&](int bank, int n) -> std::pair<std::string, std::uint8_t> {
+        const int seed = n + 7 * bank;
+        switch (seed % 5) {
+        case 0: return {"Hello, traveller.\\nThis is house " + std::to_string(n) + ".", 0};
+        case 1: return {"C1*: We need the " + keyword(241 + seed % 15) + ".\\nWhere is it?", 0};
+        case 2: return {"[F]Yes\\n[F]No", static_cast<std::uint8_t>(1 + seed % 7)};
+        case 3: return {"The " + keyword(1 + seed % 46) + " costs " + std::to_string(10 * n) + " gil.", 0};
+        default: return {"Rest here.\\nThe road east is long.", 0};
+        }
+    };
+    const struct {
+        std::int64_t table, bankBase, begin, end;
+        int entries;
+    } banks[] = {{0x18010, 0x10010, 0x18210, 0x1C000, 256},
+                 {0x28012, 0x20010, 0x29000, 0x2B900, 256},
+                 {0x37F12, 0x2C010, 0x34000, 0x37F00, 80}};
+    for (int bank = 0; bank < 3; ++bank) {
+        const auto &b = banks[bank];
+        SampleTextArea area(bytes, romBase, b.bankBase, b.begin, b.end, dteTable_);
+        for (int n = 0; n < b.entries; ++n) {
+            const auto [line, finger] = text(bank, n);
+            area.writePointedBytes(b.table, n, encodeText(line, dteTable_, &keywords, finger, true));
+        }
+    }
+
+    SampleTextArea prologue(bytes, romBase, 0, 0x2B91A, 0x2BBAA, dteTable_);
+    prologue.write(sample::kStandardPrologue);
+    SampleTextArea prototypePrologue(bytes, romBase, 0, 0x2BBAA, 0x2C630, dteTable_);
+    prototypePrologue.write(sample::kPrototypePrologue);
+}
+
 void SampleImageBuilder::writeArmor(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const
 {
     for (int k = 0; k < armor::kRecordCount; ++k) {
@@ -245,7 +308,7 @@ void SampleImageBuilder::writeCharacters(std::vector<std::uint8_t> &bytes, std::
 void SampleImageBuilder::writeNames(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const
 {
     // Names live in bank 0x20010 right after the name pointer table.
-    SampleTextArea area(bytes, romBase, kNameBankBase, kNamePointerTable + 0x200, 0x2B900, dteTable_);
+    SampleTextArea area(bytes, romBase, kNameBankBase, kNamePointerTable + 0x200, 0x29000, dteTable_);
     auto name = [&](int k, std::string_view text) { area.writePointed(kNamePointerTable, k, text); };
 
     for (std::size_t i = 0; i < sample::kItemNames.size(); ++i)

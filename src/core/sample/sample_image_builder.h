@@ -33,6 +33,8 @@ private:
     void writeArmor(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
     void writeCharacters(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
     static void writeGraphics(std::vector<std::uint8_t> &bytes, std::int64_t romBase);
+    void writeBankC010Names(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
+    void writeDialogue(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
 
     const TextTable &dteTable_;
 };

@@ -40,6 +40,29 @@ inline constexpr std::array<std::string_view, 15> kKeywordNames{{
 
 inline constexpr std::string_view kUnusedNameAt48 = "Spare";
 
+// Monster names: 16 kinds in 8 variants.
+inline constexpr std::array<std::string_view, 16> kMonsterKinds{
+    {"Goblin", "Imp", "Wolf", "Bat", "Slime", "Toad", "Hornet", "Lizard", "Ogre", "Golem", "Wraith", "Drake", "Mage",
+     "Knight", "Spider", "Worm"}};
+inline constexpr std::array<std::string_view, 8> kMonsterVariants{
+    {"", " Lord", " Chief", " Elder", " Shade", " Brute", " Queen", " King"}};
+
+// Spells 2 (bank 0xC010): the 40 spells, then 30 monster skills.
+inline constexpr std::array<std::string_view, 30> kMonsterSkills{{
+    "Tackle", "Bite", "Claw", "Sting", "Gaze", "Howl", "Roar", "Spit", "Kick", "Punch",
+    "Whirl", "Drain Touch", "Web", "Acid", "Blaze", "Frost", "Spark", "Glare", "Charge", "Crush",
+    "Rend", "Swipe", "Slam", "Lunge", "Screech", "Stomp", "Tail", "Horn", "Flash", "Mist"}};
+
+inline constexpr std::array<std::string_view, 12> kBattleMessages{{
+    "Critical hit!", "Missed!", "Ineffective", "Ran away!", "Can't escape!", "Back attack!",
+    "Preemptive strike!", "Level up!", "Learned a skill!", "Gil found!", "Poisoned!", "Fell asleep!"}};
+
+inline constexpr std::string_view kStandardPrologue =
+    "The year is long forgotten.\\nAn emperor rose from the west\\nand marched on the free towns.\\n\\n"
+    "Four young friends fled\\nwhen their home burned.\\nThis is their story.";
+inline constexpr std::string_view kPrototypePrologue =
+    "A test prologue\\n\\nfor the prototype,\\n\\nwith double spacing.";
+
 // The nine characters: byte 0, name (six spaces: the editor lists a built-in name), equipment by slot
 // (head, body, glove, right hand, left hand, belt 1, belt 2), back row.
 struct SampleCharacter {

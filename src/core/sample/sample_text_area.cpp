@@ -14,7 +14,11 @@ SampleTextArea::SampleTextArea(std::vector<std::uint8_t> &bytes, std::int64_t ro
 
 std::int64_t SampleTextArea::write(std::string_view text)
 {
-    const auto encoded = encodeText(text, table_, nullptr, 0, true);
+    return writeBytes(encodeText(text, table_, nullptr, 0, true));
+}
+
+std::int64_t SampleTextArea::writeBytes(const std::vector<std::uint8_t> &encoded)
+{
     if (next_ + static_cast<std::int64_t>(encoded.size()) > end_)
         throw std::logic_error("sample text area is full");
     const std::int64_t at = next_;
@@ -25,7 +29,12 @@ std::int64_t SampleTextArea::write(std::string_view text)
 
 void SampleTextArea::writePointed(std::int64_t tableOffset, int index, std::string_view text)
 {
-    const std::int64_t pointer = write(text) - bankBase_;
+    writePointedBytes(tableOffset, index, encodeText(text, table_, nullptr, 0, true));
+}
+
+void SampleTextArea::writePointedBytes(std::int64_t tableOffset, int index, const std::vector<std::uint8_t> &encoded)
+{
+    const std::int64_t pointer = writeBytes(encoded) - bankBase_;
     if (pointer < 0 || pointer > 0xFFFF)
         throw std::logic_error("sample text lies outside its bank");
     writeRaw(tableOffset + 2 * index, static_cast<std::uint8_t>(pointer & 0xFF));

@@ -16,8 +16,11 @@ public:
 
     // Encodes text (terminated) at the next free game offset and returns that offset.
     std::int64_t write(std::string_view text);
+    std::int64_t writeBytes(const std::vector<std::uint8_t> &encoded);
     // Writes text and stores its 16-bit pointer at tableOffset + 2 * index.
     void writePointed(std::int64_t tableOffset, int index, std::string_view text);
+    // Already encoded bytes at the next free offset, with their pointer.
+    void writePointedBytes(std::int64_t tableOffset, int index, const std::vector<std::uint8_t> &encoded);
     void writeRaw(std::int64_t at, std::uint8_t byte);
 
 private:

@@ -12,6 +12,7 @@
 #include "editors/c_armor.h"
 #include "editors/c_character.h"
 #include "graphics/c_font_dlg.h"
+#include "text/c_text.h"
 #include "rom/release_identifier.h"
 #include "rom/rom_file.h"
 #include "app/resource_loader.h"
@@ -133,7 +134,8 @@ bool CRomEditorDlg::editorAvailable(EditorKind kind)
     switch (kind) {
     case EditorKind::Armor:
     case EditorKind::Character:
-    case EditorKind::Font: return true;
+    case EditorKind::Font:
+    case EditorKind::Text: return true;
     default: return false;
     }
 }
@@ -177,15 +179,21 @@ void CRomEditorDlg::launchEditor(EditorKind kind)
         services_.showMessage(this, fromUtf8(*refusal));
         return;
     }
-    const EditorContext context{image_, dteTable(), plainTable(), palette_, services_};
+    const EditorContext context = editorContext();
     std::unique_ptr<QDialog> editor;
     switch (kind) {
     case EditorKind::Armor: editor = std::make_unique<CArmor>(context, this); break;
     case EditorKind::Character: editor = std::make_unique<CCharacter>(context, this); break;
     case EditorKind::Font: editor = std::make_unique<CFontDlg>(context, this); break;
+    case EditorKind::Text: editor = std::make_unique<CText>(context, this); break;
     default: return;
     }
     services_.runDialog(*editor);
+}
+
+EditorContext CRomEditorDlg::editorContext()
+{
+    return {image_, dteTable(), plainTable(), palette_, services_};
 }
 
 void CRomEditorDlg::checkVersion()

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include "app/editor_context.h"
 #include "rom/data_file_locator.h"
 #include "rom/editor_contract.h"
 #include "rom/nes_palette.h"
@@ -49,6 +50,8 @@ public:
     [[nodiscard]] RomImage &image() { return image_; }
     [[nodiscard]] QPushButton *editorButton(EditorKind kind) const;
     [[nodiscard]] QAction *openRomAction() const { return openRomAction_; }
+    // What an editor is lent: the image, the tables of its set, the palette and the services.
+    [[nodiscard]] EditorContext editorContext();
 
 private:
     void loadDataFiles();

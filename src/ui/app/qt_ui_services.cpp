@@ -34,6 +34,14 @@ std::optional<QString> QtUiServices::chooseRomToOpen(QWidget *parent)
     return dialog.selectedFiles().constFirst();
 }
 
+bool QtUiServices::askYesNo(QWidget *parent, const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, caption.isEmpty() ? applicationTitle() : caption, text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 int QtUiServices::runDialog(QDialog &dialog)
 {
     return dialog.exec();

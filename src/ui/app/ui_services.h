@@ -21,6 +21,8 @@ public:
     virtual void showMessage(QWidget *parent, const QString &text, const QString &caption = {}) = 0;
     // The Open dialog for a ROM; nothing when the user cancels.
     virtual std::optional<QString> chooseRomToOpen(QWidget *parent) = 0;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &text, const QString &caption = {}) = 0;
     // Runs a modal dialog built by the caller and returns its result code.
     virtual int runDialog(QDialog &dialog) = 0;
     // "NES Colors", starting at a colour byte: the chosen colour on OK, nothing otherwise.

@@ -1,0 +1,203 @@
+#include "c_text.h"
+
+#include <QFontDatabase>
+
+#include "app/form_helpers.h"
+#include "app/ui_services.h"
+#include "text/number_parsing.h"
+#include "text/text_codec.h"
+#include "ui_c_text.h"
+
+namespace talvek {
+
+namespace {
+
+const QString kNoValue = QStringLiteral("-----");
+
+QString hex(std::int64_t value)
+{
+    return QString::number(value, 16).toUpper();
+}
+
+// Keeps an edit in upper case as the user types, like an upper-case edit control.
+void makeUpperCase(QLineEdit *edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
+        const int cursor = edit->cursorPosition();
+        edit->setText(text.toUpper());
+        edit->setCursorPosition(cursor);
+    });
+}
+
+} // namespace
+
+CText::CText(const EditorContext &context, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::CText>()), context_(context)
+{
+    ui->setupUi(this);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(10);
+    setFont(fixed);
+    makeUpperCase(ui->valueEdit);
+    makeUpperCase(ui->fingerEdit);
+
+    for (const auto &g : kTextGroups)
+        ui->groupList->addItem(QString::fromUtf8(g.name.data(), static_cast<qsizetype>(g.name.size())));
+    keywords_ = KeywordList::build(context_.image, context_.table);
+    ui->dialogueEdit->hide();
+    ui->preferDteCheck->setChecked(true);
+    ui->fingerEdit->setText(QStringLiteral("--"));
+
+    connect(ui->groupList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            fillGroup();
+    });
+    connect(ui->entryList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            selectEntry(row);
+    });
+    connect(ui->nameEdit, &QLineEdit::textChanged, this, &CText::updateByteCount);
+    connect(ui->dialogueEdit, &QPlainTextEdit::textChanged, this, &CText::updateByteCount);
+    connect(ui->fingerEdit, &QLineEdit::textChanged, this, &CText::updateByteCount);
+    connect(ui->preferDteCheck, &QCheckBox::toggled, this, &CText::updateByteCount);
+    connect(ui->saveButton, &QPushButton::clicked, this, &CText::save);
+    connect(ui->helpButton, &QPushButton::clicked, this, [this] {
+        context_.services.showMessage(this, QString::fromUtf8(kHelpText), QStringLiteral("Text Editor tips"));
+    });
+    connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    ui->groupList->setCurrentRow(0);
+}
+
+CText::~CText() = default;
+
+int CText::group() const
+{
+    return std::max(ui->groupList->currentRow(), 0);
+}
+
+bool CText::usesDialogueEdit() const
+{
+    const auto kind = kTextGroups[static_cast<std::size_t>(group())].kind;
+    return kind == TextGroupKind::Dialogue || kind == TextGroupKind::Prologue;
+}
+
+void CText::fillGroup()
+{
+    const int g = group();
+    const TextGroupKind kind = kTextGroups[static_cast<std::size_t>(g)].kind;
+    {
+        const QSignalBlocker blocker(ui->entryList);
+        ui->entryList->clear();
+        for (const auto &label : textEntryLabels(context_.image, g, context_.table))
+            ui->entryList->addItem(form::fromUtf8(label));
+    }
+    ui->nameEdit->setVisible(!usesDialogueEdit());
+    ui->dialogueEdit->setVisible(usesDialogueEdit());
+    const bool editable = kind != TextGroupKind::Epilogue;
+    ui->nameEdit->setEnabled(editable);
+    ui->saveButton->setEnabled(editable); // the epilogue has no place in the ROM: nothing to save
+    if (kind == TextGroupKind::Characters || kind == TextGroupKind::Prologue || kind == TextGroupKind::Epilogue) {
+        ui->pointerEdit->setText(kNoValue);
+        ui->valueEdit->setText(kNoValue);
+    }
+    if (kind == TextGroupKind::Prologue) {
+        const auto location = locateTextEntry(context_.image, g, 0);
+        const auto content = readTextEntry(context_.image, g, location, context_.table, keywords_);
+        ui->dialogueEdit->setPlainText(form::fromUtf8(toEditLineBreaks(content.text)));
+    }
+    if (ui->entryList->count() > 0)
+        ui->entryList->setCurrentRow(0); // runs the entry selection
+    else
+        selectEntry(0);
+}
+
+void CText::selectEntry(int entry)
+{
+    const int g = group();
+    const TextGroupKind kind = kTextGroups[static_cast<std::size_t>(g)].kind;
+    if (g <= kMiscellaneousGroup) {
+        ui->nameEdit->setText(ui->entryList->item(entry) ? ui->entryList->item(entry)->text() : QString());
+        ui->dialogueEdit->clear();
+    } else {
+        ui->nameEdit->clear();
+    }
+    location_ = locateTextEntry(context_.image, g, entry);
+    if (kind == TextGroupKind::Dialogue) {
+        const auto content = readTextEntry(context_.image, g, location_, context_.table, keywords_);
+        ui->dialogueEdit->setPlainText(form::fromUtf8(toEditLineBreaks(content.text)));
+        ui->fingerEdit->setText(content.fingerParameter ? hex(*content.fingerParameter) : QStringLiteral("--"));
+    }
+    ui->locationEdit->setText(location_.textLocation ? hex(*location_.textLocation) : kNoValue);
+    if (location_.pointerLocation) {
+        ui->pointerEdit->setText(hex(*location_.pointerLocation));
+        ui->valueEdit->setText(hex(location_.pointerValue));
+    }
+    ui->entryList->setEnabled(kind != TextGroupKind::Prologue && kind != TextGroupKind::Epilogue);
+    storedLength_ = storedTextLength(context_.image, g, location_);
+    updateByteCount();
+}
+
+std::vector<std::uint8_t> CText::encodedText() const
+{
+    const QString text = usesDialogueEdit() ? ui->dialogueEdit->toPlainText() : ui->nameEdit->text();
+    const TextTable &table = ui->preferDteCheck->isChecked() ? context_.table : context_.plainTable;
+    return encodeTextEntry(group(), toTableLineBreaks(text.toStdString()), table, keywords_,
+                           parseFingerParameter(ui->fingerEdit->text().toStdString()));
+}
+
+void CText::updateByteCount()
+{
+    if (!location_.textLocation) {
+        ui->byteCountLabel->clear();
+        return;
+    }
+    ui->byteCountLabel->setText(QStringLiteral("%1 / %2 bytes").arg(encodedText().size()).arg(storedLength_));
+}
+
+void CText::save()
+{
+    if (!location_.textLocation)
+        return; // the epilogue: nothing to write, and never the previous entry's place
+    const auto bytes = encodedText();
+    const auto length = static_cast<std::int64_t>(bytes.size());
+    if (length > storedLength_) {
+        const QString question =
+            QStringLiteral("The new text takes %1 bytes, but the old text had %2 bytes.\n\nSaving it will overwrite "
+                           "the data that follows it. Save anyway?")
+                .arg(length)
+                .arg(storedLength_);
+        if (!context_.services.askYesNo(this, question, QStringLiteral("Text Editor")))
+            return;
+    }
+    const auto pointerValue = location_.pointerLocation
+        ? static_cast<std::uint16_t>(clampTo(parseLeadingHex(ui->valueEdit->text().toStdString()), 0, 0xFFFF))
+        : std::uint16_t{0};
+    if (!storeTextEntry(context_.image, location_, bytes, pointerValue)) {
+        context_.services.showMessage(
+            this, QStringLiteral("The text does not fit before the end of the ROM image. Nothing was written."));
+        return;
+    }
+    saveWholeImage(context_, this);
+    keywords_ = KeywordList::build(context_.image, context_.table);
+    fillGroup();
+}
+
+const char *const CText::kHelpText =
+    "Note that what is displayed character/letter-wise is changeable in the tables.\n"
+    "\n"
+    "To save on space, the programmer of FF2 decided to use variables to display any item, Keyword, or another unique name that shows up in the Miscellaneous. They save correctly, just type them in as you would normally. Do note though, that changing any item name, Keyword, or anything in the Miscellaneous will not take immediate effect when you save in this regard. You will have to close and re-open Talvek for the time being so Talvek can recognize the changes you made to those words. Take for example, you change the word 'Wild Rose' to 'Flower.' Talvek will still be looking for 'Wild Rose' when it's looking for the variables until you close and re-open Talvek. On a final note, these only work in the dialogue anyway.\n"
+    "\n"
+    "As for the 'special' characters:\n"
+    "C1*, C2*, C3*, C4*, and #c4 are all in the DTE table. They are bound by those offsets, but you can change those identifiers to whatever you please. (Like say, you can change C1* to Char01* and it'll still be found.)\n"
+    "Also, C1, etc all mean the character in that position. Frionel, Maria, and Gus never move, but should the day come that they aren't in those positions...it'd look rather silly. C4* is for the character currently in the 4th position. #c4 is for Leon.\n"
+    "\n"
+    "Dialogue works like this: Four lines per 'box' (what you'll see in game). If dialogue does not end on the fourth line, it must have an extra line break so words don't bleed, unless it is the first box. In the game, all keywords appear in the 'last box' so keep that in mind.\n"
+    "\n"
+    "The Prototype has a spacing feature it used quite a bit. Think of it as single or double spacing. The Prototype is capable of both, but uses 'double spacing' for the dialogue.\n"
+    "\n"
+    "WARNING! There is NO length detection! Take that back, current length detection only exists for character names. It will lob anything off after 6. There is nothing to prevent you from overwriting existing text and/or data!\n"
+    "\n"
+    "WARNING! If you are editing the Prototype, DO NOT EDIT DIALOGUE!";
+
+} // namespace talvek

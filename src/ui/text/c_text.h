@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+#include <QDialog>
+
+#include "app/editor_context.h"
+#include "text/keyword_list.h"
+#include "text/text_groups.h"
+
+namespace Ui {
+class CText;
+}
+
+namespace talvek {
+
+// "Text Editor": the sixteen text groups, edited and saved in place through the codec.
+class CText : public QDialog {
+    Q_OBJECT
+public:
+    explicit CText(const EditorContext &context, QWidget *parent = nullptr);
+    ~CText() override;
+
+    static const char *const kHelpText;
+
+private:
+    void fillGroup();
+    void selectEntry(int entry);
+    void save();
+    void updateByteCount();
+    [[nodiscard]] int group() const;
+    [[nodiscard]] bool usesDialogueEdit() const;
+    [[nodiscard]] std::vector<std::uint8_t> encodedText() const;
+
+    std::unique_ptr<Ui::CText> ui;
+    EditorContext context_;
+    KeywordList keywords_;
+    TextEntryLocation location_;
+    std::int64_t storedLength_ = 0;
+};
+
+} // namespace talvek
