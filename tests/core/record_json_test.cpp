@@ -105,7 +105,7 @@ TEST(RecordJson, InvalidDocumentsAreRefused)
 {
     const char *documents[] = {
         R"([1, 2])",
-        R"({"weapons": []})",
+        R"({"shoes": []})",
         R"({"armor": [{"index": 41, "defense": 1}]})",
         R"({"armor": [{"defense": 1}]})",
         R"({"armor": [{"index": 1, "defence": 1}]})",

@@ -121,7 +121,7 @@ bool importRecords(const Json &records, const Json &currentRecords, const std::s
         if (index < 0 || index >= count)
             throw ImportError(path + ".index: no record " + std::to_string(index));
         const Json &current = currentRecords.at(static_cast<std::size_t>(index));
-        const auto result = importRecord(element, current, path, setters(static_cast<int>(index), current));
+        const auto result = importRecord(element, current, path, setters(static_cast<int>(index), current, element));
         changed = changed || result.changed;
     }
     return changed;

@@ -39,6 +39,32 @@ using LabelAt = std::function<std::string(int position)>;
 [[nodiscard]] std::uint8_t choiceFromJson(const Json &value, const IdList &list, const LabelAt &labelAt,
                                           const std::string &path);
 
+// A byte that indexes a list of labels directly: the label, or the byte itself past the list's end.
+template <typename Labels>
+[[nodiscard]] Json labelOrByte(std::uint8_t byte, const Labels &labels, std::size_t first = 0)
+{
+    if (byte >= first && byte - first < labels.size())
+        return std::string(labels[byte - first]);
+    return byte;
+}
+// The byte of the first equal label (plus first), or a stored byte given as a number.
+template <typename Labels>
+[[nodiscard]] std::uint8_t byteOfLabel(const Json &value, const Labels &labels, const std::string &path,
+                                       std::size_t first = 0)
+{
+    if (value.is_number_integer()) {
+        const auto byte = value.get<std::int64_t>();
+        if (byte < 0 || byte > 0xFF)
+            throw ImportError(path + ": a stored byte must be 0 to 255");
+        return static_cast<std::uint8_t>(byte);
+    }
+    if (value.is_string())
+        for (std::size_t i = 0; i < labels.size(); ++i)
+            if (labels[i] == value.get<std::string>())
+                return static_cast<std::uint8_t>(i + first);
+    throw ImportError(path + ": expected one of the list's labels or a byte");
+}
+
 // Setter of one field, called with the new value and its path when it differs from the image's.
 using FieldSetter = std::function<void(const Json &value, const std::string &path)>;
 
@@ -55,7 +81,9 @@ RecordImport importRecord(const Json &element, const Json &current, const std::s
 // Imports an array of records of one kind against its current export.
 // Builds the setters of record index; current is that record's export before any write, so nested
 // setters can write only the parts that differ.
-using RecordSetters = std::function<std::map<std::string, FieldSetter>(int index, const Json &current)>;
+// element is the imported record itself, for fields that make one byte together.
+using RecordSetters =
+    std::function<std::map<std::string, FieldSetter>(int index, const Json &current, const Json &element)>;
 bool importRecords(const Json &records, const Json &currentRecords, const std::string &kind, const RecordSetters &setters);
 
 } // namespace json_support

@@ -2,6 +2,8 @@
 
 #include "armor_json.h"
 #include "character_json.h"
+#include "spell_json.h"
+#include "weapon_json.h"
 
 namespace talvek {
 
@@ -15,6 +17,10 @@ Json exportAllRecords(const RomImage &image, const TextTable &table)
         {"armor", armor::exportJson(image, table)},
         {"characters", character::exportJson(image, table)},
         {"gil", character::exportGil(image)},
+        {"weapons", weapon::exportJson(image, table)},
+        {"spells", spell::exportJson(image, table)},
+        {"ai_list", spell::exportAiJson(image, table)},
+        {"battle_palettes", spell::exportBattlePalettes(image)},
     };
 }
 
@@ -30,6 +36,14 @@ void importAllRecords(RomImage &image, const Json &document, const TextTable &ta
             character::importJson(image, value, table);
         else if (key == "gil")
             character::importGil(image, value);
+        else if (key == "weapons")
+            weapon::importJson(image, value, table);
+        else if (key == "spells")
+            spell::importJson(image, value, table);
+        else if (key == "ai_list")
+            spell::importAiJson(image, value, table);
+        else if (key == "battle_palettes")
+            spell::importBattlePalettes(image, value);
         else
             throw ImportError("unknown record kind \"" + key + "\"");
     }

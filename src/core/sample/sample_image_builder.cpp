@@ -6,7 +6,10 @@
 
 #include "graphics/battle_palettes.h"
 #include "graphics/viewer_pictures.h"
+#include "records/ai_list.h"
 #include "records/armor_record.h"
+#include "records/spell_record.h"
+#include "records/weapon_record.h"
 #include "records/character_record.h"
 #include "rom/rom_image.h"
 #include "rom/size_class.h"
@@ -103,6 +106,61 @@ void SampleImageBuilder::writeGameData(std::vector<std::uint8_t> &bytes, std::in
     writeArmor(bytes, romBase);
     writeCharacters(bytes, romBase);
     writeGraphics(bytes, romBase);
+    writeWeaponsAndSpells(bytes, romBase);
+}
+
+void SampleImageBuilder::writeWeaponsAndSpells(std::vector<std::uint8_t> &bytes, std::int64_t romBase)
+{
+    auto put = [&](std::int64_t offset, int value) {
+        bytes[static_cast<std::size_t>(romBase + offset)] = static_cast<std::uint8_t>(value);
+    };
+    // Weapons: every type, every added-effect shape, spells cast from the AI list.
+    static constexpr std::uint8_t kEffects[] = {0x00, 0x03, 0x06, 0x40, 0x04, 0x08, 0x10, 0x20, 0x81, 0x1E};
+    for (int i = 0; i < weapon::kRecordCount; ++i) {
+        const std::int64_t at = weapon::recordOffset(i);
+        static constexpr int kTypeOfKind[] = {2, 5, 6, 4, 3, 1, 7}; // knives ... bows, as the names go
+        put(at + weapon::Type, i == 0 ? 0 : kTypeOfKind[(i - 1) / 9]);
+        put(at + weapon::Accuracy, 50 + i % 50);
+        put(at + weapon::AttackPower, i * 4);
+        put(at + weapon::Evade, (i * 3) % 40);
+        put(at + weapon::IntSoulPenalty, i % 7 == 0 ? i : 0);
+        put(at + weapon::Elements, i % 5 == 0 ? (1 << (i % 8)) : 0);
+        put(at + weapon::Races, i % 6 == 0 ? (0x80 >> (i % 8)) : 0);
+        put(at + weapon::Effect, kEffects[i % std::size(kEffects)]);
+        put(at + weapon::CastSpell, i % 4 == 0 ? i : 0xFF);
+        if (i >= weapon::kFirstOwnPalette)
+            put(weapon::kPaletteNumbers + i, (i * 5) % kBattlePaletteCount);
+    }
+    put(weapon::recordOffset(63) + weapon::CastSpell, 0x90); // past the AI list: no entry
+
+    // Spells: type, accuracy, power, elements, status bits, palette, animation.
+    for (int s = 0; s < spell::kRecordCount; ++s) {
+        const std::int64_t at = spell::recordOffset(s);
+        put(at + spell::Type, s % 34);
+        put(at + spell::AccuracyModifier, 20 + s);
+        put(at + spell::Power, 5 * s);
+        put(at + spell::Elements, 1 << (s % 8));
+        put(at + spell::Status, 0);
+        put(at + spell::Palette, (s * 3) % kBattlePaletteCount);
+        put(at + spell::Animation, s + 0x10);
+    }
+    put(spell::recordOffset(3) + spell::Status, 0x82);  // permanent: Blind and Death
+    put(spell::recordOffset(4) + spell::Status, 0x06);  // temporary: the hidden bit 1 and Poison
+    put(spell::recordOffset(5) + spell::Status, 0x01);  // bit 0 has no box
+    put(spell::recordOffset(69) + spell::Type, 0x25);   // a type with no row
+
+    // The AI list: spells 1 to 70 with levels, some unused, one byte 0 and one naming no spell.
+    for (int j = 0; j < ai_list::kRecordCount; ++j) {
+        const std::int64_t at = ai_list::recordOffset(j);
+        put(at + ai_list::Spell, j % 9 == 8 ? 0xFF : 1 + j % 70);
+        put(at + ai_list::Level, 1 + j % 16);
+        put(at + ai_list::Accuracy, 50 + j % 51);
+        put(at + ai_list::Targeting, 1 + j % 6);
+        put(at + ai_list::ConsumptionRate, j % 101);
+    }
+    put(ai_list::recordOffset(10) + ai_list::Spell, 0x00);
+    put(ai_list::recordOffset(20) + ai_list::Spell, 75);
+    put(ai_list::recordOffset(30) + ai_list::Targeting, 0);
 }
 
 namespace {

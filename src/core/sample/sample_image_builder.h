@@ -35,6 +35,7 @@ private:
     static void writeGraphics(std::vector<std::uint8_t> &bytes, std::int64_t romBase);
     void writeBankC010Names(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
     void writeDialogue(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
+    static void writeWeaponsAndSpells(std::vector<std::uint8_t> &bytes, std::int64_t romBase);
 
     const TextTable &dteTable_;
 };
