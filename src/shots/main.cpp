@@ -70,9 +70,11 @@ int main(int argc, char **argv)
 
     const std::pair<EditorKind, const char *> editors[] = {{EditorKind::Armor, "armor_editor"},
                                                            {EditorKind::Character, "character_editor"},
-                                                           {EditorKind::Font, "font_editor"}};
+                                                           {EditorKind::Font, "font_editor"},
+                                                           {EditorKind::Weapon, "weapon_editor"},
+                                                           {EditorKind::Spells, "spells_editor"}};
     for (const auto &[kind, name] : editors) {
-        services.setNextName(QString::fromLatin1(name));
+        services.setNextDialogName(QString::fromLatin1(name));
         mainWindow.launchEditor(kind);
     }
 

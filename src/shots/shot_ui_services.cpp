@@ -65,6 +65,11 @@ bool ShotUiServices::askYesNo(QWidget *parent, const QString &text, const QStrin
 
 int ShotUiServices::runDialog(QDialog &dialog)
 {
+    if (!nextDialogName_.isEmpty()) {
+        save(dialog, nextDialogName_);
+        nextDialogName_.clear();
+        return QDialog::Rejected;
+    }
     save(dialog, takeName(QStringLiteral("dialog_")));
     return QDialog::Rejected;
 }

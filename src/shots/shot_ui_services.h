@@ -26,6 +26,8 @@ public:
 
     // The name the next picture is saved under.
     void setNextName(const QString &name) { nextName_ = name; }
+    // The name of the next dialog only; messages shown meanwhile keep their own names.
+    void setNextDialogName(const QString &name) { nextDialogName_ = name; }
     void answerOpenWith(const QString &path) { openAnswers_.push(path); }
     // Saves a window as DIR/name.png.
     void save(QWidget &window, const QString &name);
@@ -35,6 +37,7 @@ private:
 
     std::filesystem::path directory_;
     QString nextName_;
+    QString nextDialogName_;
     std::queue<QString> openAnswers_;
     int counter_ = 0;
 };

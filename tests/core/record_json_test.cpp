@@ -23,7 +23,9 @@ RomImage scrambledImage(unsigned seed)
     };
     scramble(0xB0C, 0xB0F);
     scramble(0xF90, 0xF90 + 9 * 0x80);
-    scramble(0x30010, 0x30106);
+    scramble(0x30010, 0x307D3); // armour, weapons, AI list, spells
+    scramble(0x1710, 0x1890);   // battle palettes
+    scramble(0x2CD8E, 0x2CDCE); // weapon palette numbers
     return RomImage(std::move(bytes), "s.nes");
 }
 
@@ -90,6 +92,49 @@ TEST(RecordJson, ImportWritesOnlyWhatChangedThroughTheClamps)
     // The sample has characters 0 to 2 and 5 in the back row: the party row rule moves 0 to the front.
     expected[0xF90 + 0x75] = 1;
     EXPECT_EQ(image.bytes(), expected);
+}
+
+TEST(RecordJson, WeaponSpellAndAiImportsFollowTheEditorsRules)
+{
+    RomImage image(test::sampleBytes(), "s.nes");
+    Json document = Json::parse(R"({
+        "weapons": [{"index": 12, "accuracy": 250, "added_effect": "Inflict temporary ailment", "ailments": ["Sleep"],
+                     "cast_spell": null, "palette": 42}, {"index": 13, "added_effect": 64}],
+        "spells": [{"index": 4, "type": "Inflicts permanent ailment", "status_ailment": ["Blind", "Death"]},
+                   {"index": 6, "animation": 300, "status_ailment": [3]}],
+        "ai_list": [{"index": 2, "spell": "Cure", "level": 40, "targeting": "Self"}, {"index": 3, "spell": null}],
+        "battle_palettes": []
+    })");
+    document["battle_palettes"] = exportAllRecords(image, test::shippedDteTable())["battle_palettes"];
+    document["battle_palettes"][5][0] = 0x21;
+    importAllRecords(image, document, test::shippedDteTable());
+
+    auto expected = test::sampleBytes();
+    const std::size_t weapon12 = 0x30106 + 9 * 12;
+    expected[weapon12 + 1] = 100;
+    expected[weapon12 + 7] = 0x02 | 0x08;
+    expected[weapon12 + 8] = 0xFF;
+    expected[0x2CD8E + 12] = 42;
+    expected[0x30106 + 9 * 13 + 7] = 0x40;
+    expected[0x305E9 + 7 * 4] = 0x03;
+    expected[0x305E9 + 7 * 4 + 4] = 0x82;
+    expected[0x305E9 + 7 * 6 + 6] = 0xFF;
+    expected[0x305E9 + 7 * 6 + 4] = 0x04 << 1;
+    expected[0x30346 + 10] = 4; // Cure is spell record 3, byte 4
+    expected[0x30346 + 10 + 1] = 16;
+    expected[0x30346 + 10 + 3] = 5;
+    expected[0x30346 + 15] = 0xFF;
+    expected[0x1710 + 5] = 0x21;
+    EXPECT_EQ(image.bytes(), expected);
+
+    RomImage again(test::sampleBytes(), "s.nes");
+    EXPECT_THROW(importAllRecords(again, Json::parse(R"({"weapons": [{"index": 3, "palette": 1}]})"),
+                                  test::shippedDteTable()),
+                 ImportError)
+        << "positions 0 to 9 own no palette";
+    EXPECT_THROW(importAllRecords(again, Json::parse(R"({"ai_list": [{"index": 3, "spell": "Nope"}]})"),
+                                  test::shippedDteTable()),
+                 ImportError);
 }
 
 TEST(RecordJson, PartialDocumentsLeaveTheRestAlone)

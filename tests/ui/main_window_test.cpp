@@ -183,8 +183,10 @@ TEST_F(MainWindowTest, EnabledEditorButtonsOpenTheirEditorsOrRefuseA16MiBImage)
     QTest::mouseClick(window->editorButton(EditorKind::Character), Qt::LeftButton);
     QTest::mouseClick(window->editorButton(EditorKind::Font), Qt::LeftButton);
     QTest::mouseClick(window->editorButton(EditorKind::Text), Qt::LeftButton);
+    QTest::mouseClick(window->editorButton(EditorKind::Weapon), Qt::LeftButton);
+    QTest::mouseClick(window->editorButton(EditorKind::Spells), Qt::LeftButton);
     EXPECT_EQ(services.events, (std::vector<std::string>{"open", "dialog CArmor", "dialog CCharacter", "dialog CFontDlg",
-                                                         "dialog CText"}));
+                                                         "dialog CText", "message", "dialog CWeapon", "dialog CSpell"}));
 
     window = startOn(test::sampleBytes(SampleKind::Gba), "dos.gba");
     for (const auto &editor : kEditors) {

@@ -11,6 +11,8 @@
 #include "app/ui_services.h"
 #include "editors/c_armor.h"
 #include "editors/c_character.h"
+#include "editors/c_spell.h"
+#include "editors/c_weapon.h"
 #include "graphics/c_font_dlg.h"
 #include "text/c_text.h"
 #include "rom/release_identifier.h"
@@ -135,7 +137,9 @@ bool CRomEditorDlg::editorAvailable(EditorKind kind)
     case EditorKind::Armor:
     case EditorKind::Character:
     case EditorKind::Font:
-    case EditorKind::Text: return true;
+    case EditorKind::Text:
+    case EditorKind::Weapon:
+    case EditorKind::Spells: return true;
     default: return false;
     }
 }
@@ -186,6 +190,8 @@ void CRomEditorDlg::launchEditor(EditorKind kind)
     case EditorKind::Character: editor = std::make_unique<CCharacter>(context, this); break;
     case EditorKind::Font: editor = std::make_unique<CFontDlg>(context, this); break;
     case EditorKind::Text: editor = std::make_unique<CText>(context, this); break;
+    case EditorKind::Weapon: editor = std::make_unique<CWeapon>(context, this); break;
+    case EditorKind::Spells: editor = std::make_unique<CSpell>(context, this); break;
     default: return;
     }
     services_.runDialog(*editor);

@@ -1,0 +1,155 @@
+#include "c_weapon.h"
+
+#include "app/form_helpers.h"
+#include "app/ui_services.h"
+#include "graphics/battle_palettes.h"
+#include "graphics/swatch_geometry.h"
+#include "records/weapon_record.h"
+#include "ui_c_weapon.h"
+
+namespace talvek {
+
+CWeapon::CWeapon(const EditorContext &context, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::CWeapon>()), context_(context)
+{
+    ui->setupUi(this);
+    elementChecks_ = {ui->dimensionCheck, ui->fireCheck,  ui->mindCheck, ui->lightningCheck,
+                      ui->instaDeathCheck, ui->poisonCheck, ui->bodyCheck, ui->iceCheck};
+    raceChecks_ = {ui->airCheck,   ui->waterCheck,  ui->earthCheck, ui->giantCheck,
+                   ui->magicCheck, ui->dragonCheck, ui->wereCheck,  ui->undeadCheck};
+    ailmentChecks_ = {ui->ailment1Check, ui->ailment2Check, ui->ailment3Check, ui->ailment4Check,
+                      ui->ailment5Check, ui->ailment6Check, ui->ailment7Check};
+    for (auto *edit : {ui->accuracyEdit, ui->attackPowerEdit, ui->evadeEdit, ui->intSoulPenaltyEdit})
+        form::makeDigitsOnly(edit);
+    ui->colorSwatches->setSource(&context_.image, &context_.palette);
+    ui->colorSwatches->setGeometryRule({weapon_swatches::kLeft, weapon_swatches::kTop}, weapon_swatches::colorAt);
+    ui->editGfxButton->setEnabled(false);
+
+    for (auto label : kAddedEffectLabels)
+        ui->addedEffectList->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    for (int i = 0; i < weapon::kRecordCount; ++i)
+        ui->weaponList->addItem(form::fromUtf8(weapon::rowName(context_.image, i, context_.table)));
+    const auto castSpells = weapon::castSpellList(context_.image, context_.table);
+    for (std::size_t e = 1; e < castSpells.labels.size(); ++e)
+        ui->castSpellCombo->addItem(form::fromUtf8(castSpells.labels[e]));
+    // Every AI record whose spell byte names nothing is listed with its own label; the user hears once.
+    if (castSpells.invalidRecords > 0)
+        context_.services.showMessage(this, QString::fromUtf8(kInvalidAiRecordMessage));
+
+    connect(ui->weaponList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            showRecord(row);
+    });
+    connect(ui->typeCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const auto caption = weapon::elementGroupCaption(index < 0 ? std::nullopt : std::optional<int>(index));
+        ui->elementGroup->setTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    });
+    connect(ui->addedEffectList, &QListWidget::currentRowChanged, this, &CWeapon::showAddedEffect);
+    connect(ui->changePaletteButton, &QPushButton::clicked, this, &CWeapon::changePalette);
+    connect(ui->colorSwatches, &ColorSwatchesView::colorClicked, this, &CWeapon::editColor);
+    connect(ui->saveButton, &QPushButton::clicked, this, &CWeapon::save);
+    connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    ui->changePaletteButton->setEnabled(false);
+    ui->weaponList->setCurrentRow(0);
+}
+
+CWeapon::~CWeapon() = default;
+
+int CWeapon::selectedRecord() const
+{
+    return std::max(ui->weaponList->currentRow(), 0);
+}
+
+void CWeapon::showAddedEffect(int entry)
+{
+    // Only visibility and captions follow the entry; the check states stay as they are.
+    for (int box = 0; box < kAilmentBoxCount; ++box) {
+        QCheckBox *check = ailmentChecks_[static_cast<std::size_t>(box)];
+        check->setVisible(boxShown(entry, box));
+        const auto label = ailmentLabel(entry, box);
+        if (!label.empty())
+            check->setText(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    }
+}
+
+void CWeapon::showRecord(int i)
+{
+    const weapon::WeaponForm record = weapon::read(context_.image, i);
+    form::selectPosition(ui->typeCombo, record.type);
+    form::setDecimal(ui->accuracyEdit, record.accuracy);
+    form::setDecimal(ui->attackPowerEdit, record.attackPower);
+    form::setDecimal(ui->evadeEdit, record.evade);
+    form::setDecimal(ui->intSoulPenaltyEdit, record.intSoulPenalty);
+    for (std::size_t bit = 0; bit < 8; ++bit) {
+        elementChecks_[bit]->setChecked(record.elements & (1u << bit));
+        raceChecks_[bit]->setChecked(record.races & (1u << bit));
+    }
+    palette_ = record.palette;
+    showPalette();
+    ui->changePaletteButton->setEnabled(i >= weapon::kFirstOwnPalette);
+
+    const AddedEffect effect = decodeAddedEffect(context_.image.game(weapon::recordOffset(i) + weapon::Effect));
+    for (std::size_t box = 0; box < ailmentChecks_.size(); ++box)
+        if (effect.boxes[box])
+            ailmentChecks_[box]->setChecked(*effect.boxes[box]);
+    ui->addedEffectList->setCurrentRow(effect.entry);
+    showAddedEffect(effect.entry);
+    form::selectPosition(ui->castSpellCombo, record.castSpellEntry);
+    const auto caption = weapon::elementGroupCaption(record.type);
+    ui->elementGroup->setTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void CWeapon::showPalette()
+{
+    ui->paletteValueLabel->setText(selectedRecord() >= weapon::kFirstOwnPalette
+                                       ? QString::number(palette_, 16).toUpper()
+                                       : QStringLiteral("--"));
+    ui->colorSwatches->setBattlePalette(palette_);
+}
+
+void CWeapon::changePalette()
+{
+    if (const auto chosen = context_.services.pickBattlePalette(this, context_.image, context_.palette, palette_)) {
+        palette_ = *chosen;
+        showPalette();
+    }
+}
+
+void CWeapon::editColor(int color)
+{
+    if (selectedRecord() < weapon::kFirstOwnPalette)
+        return; // positions 0 to 9 have no palette of their own
+    const int current = context_.image.game(battlePaletteOffset(palette_, color));
+    if (const auto chosen = context_.services.pickNesColor(this, context_.palette, current)) {
+        // Written at once; it reaches the file with the next Save of any editor.
+        writeBattlePaletteColor(context_.image, palette_, color, static_cast<std::uint8_t>(*chosen));
+        ui->colorSwatches->update();
+    }
+}
+
+void CWeapon::save()
+{
+    const int i = selectedRecord();
+    weapon::WeaponForm record;
+    record.type = form::positionOf(ui->typeCombo);
+    record.accuracy = form::decimalOf(ui->accuracyEdit);
+    record.attackPower = form::decimalOf(ui->attackPowerEdit);
+    record.evade = form::decimalOf(ui->evadeEdit);
+    record.intSoulPenalty = form::decimalOf(ui->intSoulPenaltyEdit);
+    for (std::size_t bit = 0; bit < 8; ++bit) {
+        if (elementChecks_[bit]->isChecked())
+            record.elements |= static_cast<std::uint8_t>(1u << bit);
+        if (raceChecks_[bit]->isChecked())
+            record.races |= static_cast<std::uint8_t>(1u << bit);
+    }
+    record.addedEffect = std::max(ui->addedEffectList->currentRow(), 0);
+    for (std::size_t box = 0; box < ailmentChecks_.size(); ++box)
+        record.ailments[box] = ailmentChecks_[box]->isChecked();
+    record.castSpellEntry = form::positionOf(ui->castSpellCombo);
+    record.palette = palette_;
+    weapon::store(context_.image, i, record);
+    saveWholeImage(context_, this);
+    showRecord(i);
+}
+
+} // namespace talvek
