@@ -2,6 +2,7 @@
 
 #include "armor_json.h"
 #include "character_json.h"
+#include "monster_json.h"
 #include "spell_json.h"
 #include "weapon_json.h"
 
@@ -13,7 +14,7 @@ Json exportAllRecords(const RomImage &image, const TextTable &table)
 {
     if (!image.holdsGameLayout())
         throw ImportError("the image is too small to hold the Final Fantasy II data");
-    return Json{
+    Json document{
         {"armor", armor::exportJson(image, table)},
         {"characters", character::exportJson(image, table)},
         {"gil", character::exportGil(image)},
@@ -22,6 +23,8 @@ Json exportAllRecords(const RomImage &image, const TextTable &table)
         {"ai_list", spell::exportAiJson(image, table)},
         {"battle_palettes", spell::exportBattlePalettes(image)},
     };
+    monster::exportJson(image, table, document);
+    return document;
 }
 
 void importAllRecords(RomImage &image, const Json &document, const TextTable &table)
@@ -44,7 +47,7 @@ void importAllRecords(RomImage &image, const Json &document, const TextTable &ta
             spell::importAiJson(image, value, table);
         else if (key == "battle_palettes")
             spell::importBattlePalettes(image, value);
-        else
+        else if (!monster::importJson(image, key, value, table))
             throw ImportError("unknown record kind \"" + key + "\"");
     }
 }

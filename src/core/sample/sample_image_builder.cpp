@@ -8,6 +8,7 @@
 #include "graphics/viewer_pictures.h"
 #include "records/ai_list.h"
 #include "records/armor_record.h"
+#include "records/monster_record.h"
 #include "records/spell_record.h"
 #include "records/weapon_record.h"
 #include "records/character_record.h"
@@ -107,6 +108,56 @@ void SampleImageBuilder::writeGameData(std::vector<std::uint8_t> &bytes, std::in
     writeCharacters(bytes, romBase);
     writeGraphics(bytes, romBase);
     writeWeaponsAndSpells(bytes, romBase);
+    writeMonsters(bytes, romBase);
+}
+
+void SampleImageBuilder::writeMonsters(std::vector<std::uint8_t> &bytes, std::int64_t romBase)
+{
+    using namespace monster;
+    auto put = [&](std::int64_t offset, int value) {
+        bytes[static_cast<std::size_t>(romBase + offset)] = static_cast<std::uint8_t>(value);
+    };
+    auto putWord = [&](std::int64_t offset, int value) {
+        put(offset, value & 0xFF);
+        put(offset + 1, value >> 8);
+    };
+    for (int m = 0; m < kRecordCount; ++m) {
+        const std::int64_t at = recordOffset(m);
+        put(at, m % 5 == 0 ? 0xFF : m % kScriptCount);
+        put(at + 1, m % 20);        // several monsters on one HP index
+        put(at + 2, (m * 3) % 32);
+        for (int b = 3; b < 10; ++b)
+            put(at + b, ((m * 7 + b * 3) % 16) << 4 | ((m * 5 + b) % 16));
+        put(kSpoilsSetNumbers + m, m % kSpoilsSetCount);
+    }
+    put(recordOffset(127), 0x40);          // an AI byte that names no script
+    put(recordOffset(126) + 1, 40);        // an HP index past the table
+    put(kSpoilsSetNumbers + 125, 70);      // a spoils set past the table
+
+    for (int i = 0; i < kHpMpCount; ++i)
+        putWord(kHpMpValues + 2 * i, 100 + 150 * i);
+    static constexpr std::uint8_t kEffects[kSmallTableCount] = {0x00, 0x03, 0x06, 0x04, 0x08, 0x40, 0x10, 0x20,
+                                                                0x81, 0x1E, 0x00, 0x00, 0x05, 0x00, 0x0A, 0x00};
+    for (int i = 0; i < kSmallTableCount; ++i) {
+        put(kHitsBlocksMagDef + i, 1 + i);
+        put(kAccuracyEvadeMagEva + i, 10 + 5 * i);
+        put(kStrengthDefenseMorale + i, 3 + 7 * i);
+        put(kAddedEffects + i, kEffects[i]);
+        put(kRaceSets + i, i == 0 ? 0 : 1 << (i % 8));
+        put(kResistSets + i, (i * 37) & 0xFF);
+        put(kAbsorbWeaknessSets + i, (i * 91) & 0xFF);
+    }
+    for (int s = 0; s < kScriptCount; ++s)
+        for (int i = 0; i < kAttacksPerScript; ++i)
+            put(kScripts + 8 * s + i, i == 0 ? 0 : (s * 11 + i * 17) % kAttackEntries);
+    for (int set = 0; set < kSpoilsSetCount; ++set)
+        for (int i = 0; i < kDropsPerSet; ++i)
+            put(kSpoilsSets + 8 * set + i, i == 7 ? 0xF0 | (set % 16) : (set * 13 + i * 29) % 192);
+    put(kSpoilsSets + 0, 0xC5);  // gil in the old form: saved as 0xF5
+    put(kSpoilsSets + 1, 0x00);  // "Nothing"
+    put(kSpoilsSets + 2, 0xBF);  // the last item
+    for (int i = 0; i < kGilAmountCount; ++i)
+        putWord(kGilAmounts + 2 * i, 10 * (i + 1) * (i + 1));
 }
 
 void SampleImageBuilder::writeWeaponsAndSpells(std::vector<std::uint8_t> &bytes, std::int64_t romBase)

@@ -36,6 +36,7 @@ private:
     void writeBankC010Names(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
     void writeDialogue(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
     static void writeWeaponsAndSpells(std::vector<std::uint8_t> &bytes, std::int64_t romBase);
+    static void writeMonsters(std::vector<std::uint8_t> &bytes, std::int64_t romBase);
 
     const TextTable &dteTable_;
 };
