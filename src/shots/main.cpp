@@ -72,7 +72,8 @@ int main(int argc, char **argv)
                                                            {EditorKind::Character, "character_editor"},
                                                            {EditorKind::Font, "font_editor"},
                                                            {EditorKind::Weapon, "weapon_editor"},
-                                                           {EditorKind::Spells, "spells_editor"}};
+                                                           {EditorKind::Spells, "spells_editor"},
+                                                           {EditorKind::Monster, "monster_editor"}};
     for (const auto &[kind, name] : editors) {
         services.setNextDialogName(QString::fromLatin1(name));
         mainWindow.launchEditor(kind);

@@ -26,6 +26,8 @@ RomImage scrambledImage(unsigned seed)
     scramble(0x30010, 0x307D3); // armour, weapons, AI list, spells
     scramble(0x1710, 0x1890);   // battle palettes
     scramble(0x2CD8E, 0x2CDCE); // weapon palette numbers
+    scramble(0x307D3, 0x30F53); // monsters, their tables and scripts
+    scramble(0x17790, 0x17A10); // spoils
     return RomImage(std::move(bytes), "s.nes");
 }
 
@@ -135,6 +137,45 @@ TEST(RecordJson, WeaponSpellAndAiImportsFollowTheEditorsRules)
     EXPECT_THROW(importAllRecords(again, Json::parse(R"({"ai_list": [{"index": 3, "spell": "Nope"}]})"),
                                   test::shippedDteTable()),
                  ImportError);
+}
+
+TEST(RecordJson, MonsterImportsWriteRecordsAndSharedTables)
+{
+    RomImage image(test::sampleBytes(), "s.nes");
+    const Json document = Json::parse(R"({
+        "monsters": [{"index": 2, "ai_script": null, "hp_index": 31, "hits_index": 9, "accuracy_index": 1}],
+        "hp_mp_values": [], "added_effects": [], "spoils_sets": [], "ai_scripts": []
+    })");
+    Json full = exportAllRecords(image, test::shippedDteTable());
+    Json change = document;
+    change["hp_mp_values"] = full["hp_mp_values"];
+    change["hp_mp_values"][31] = 70000;
+    change["added_effects"] = full["added_effects"];
+    change["added_effects"][4] = Json::parse(R"({"added_effect": "Inflict permanent ailment", "ailments": ["Toad"]})");
+    change["spoils_sets"] = full["spoils_sets"];
+    change["spoils_sets"][1][0] = Json::parse(R"({"gil_amount": 7})");
+    change["spoils_sets"][1][1] = Json::parse(R"({"item": "Potion"})");
+    change["ai_scripts"] = full["ai_scripts"];
+    change["ai_scripts"][0x2A][3] = 5;
+    importAllRecords(image, change, test::shippedDteTable());
+
+    auto expected = test::sampleBytes();
+    expected[0x307D3 + 20] = 0xFF;
+    expected[0x307D3 + 21] = 31;
+    expected[0x307D3 + 23] = 0x91;
+    expected[0x30CD3 + 62] = 0xFF;
+    expected[0x30CD3 + 63] = 0xFF;
+    expected[0x30D43 + 4] = 0x01 | 0x20;
+    expected[0x17818] = 0xF7;
+    expected[0x17819] = 1;
+    expected[0x30ED3 + 3] = 5;
+    EXPECT_EQ(image.bytes(), expected);
+
+    for (const char *bad : {R"({"monsters": [{"index": 0, "hp_index": 32}]})", R"({"monsters": [{"index": 0, "ai_script": 58}]})",
+                            R"({"monsters": [{"index": 0, "race_index": 16}]})"}) {
+        RomImage again(test::sampleBytes(), "s.nes");
+        EXPECT_THROW(importAllRecords(again, Json::parse(bad), test::shippedDteTable()), ImportError) << bad;
+    }
 }
 
 TEST(RecordJson, PartialDocumentsLeaveTheRestAlone)

@@ -185,8 +185,10 @@ TEST_F(MainWindowTest, EnabledEditorButtonsOpenTheirEditorsOrRefuseA16MiBImage)
     QTest::mouseClick(window->editorButton(EditorKind::Text), Qt::LeftButton);
     QTest::mouseClick(window->editorButton(EditorKind::Weapon), Qt::LeftButton);
     QTest::mouseClick(window->editorButton(EditorKind::Spells), Qt::LeftButton);
-    EXPECT_EQ(services.events, (std::vector<std::string>{"open", "dialog CArmor", "dialog CCharacter", "dialog CFontDlg",
-                                                         "dialog CText", "message", "dialog CWeapon", "dialog CSpell"}));
+    QTest::mouseClick(window->editorButton(EditorKind::Monster), Qt::LeftButton);
+    EXPECT_EQ(services.events,
+              (std::vector<std::string>{"open", "dialog CArmor", "dialog CCharacter", "dialog CFontDlg", "dialog CText",
+                                        "message", "dialog CWeapon", "dialog CSpell", "message", "dialog CMonster"}));
 
     window = startOn(test::sampleBytes(SampleKind::Gba), "dos.gba");
     for (const auto &editor : kEditors) {

@@ -11,6 +11,7 @@
 #include "app/ui_services.h"
 #include "editors/c_armor.h"
 #include "editors/c_character.h"
+#include "editors/c_monster.h"
 #include "editors/c_spell.h"
 #include "editors/c_weapon.h"
 #include "graphics/c_font_dlg.h"
@@ -139,7 +140,8 @@ bool CRomEditorDlg::editorAvailable(EditorKind kind)
     case EditorKind::Font:
     case EditorKind::Text:
     case EditorKind::Weapon:
-    case EditorKind::Spells: return true;
+    case EditorKind::Spells:
+    case EditorKind::Monster: return true;
     default: return false;
     }
 }
@@ -192,6 +194,7 @@ void CRomEditorDlg::launchEditor(EditorKind kind)
     case EditorKind::Text: editor = std::make_unique<CText>(context, this); break;
     case EditorKind::Weapon: editor = std::make_unique<CWeapon>(context, this); break;
     case EditorKind::Spells: editor = std::make_unique<CSpell>(context, this); break;
+    case EditorKind::Monster: editor = std::make_unique<CMonster>(context, this); break;
     default: return;
     }
     services_.runDialog(*editor);

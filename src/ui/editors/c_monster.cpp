@@ -1,0 +1,319 @@
+#include "c_monster.h"
+
+#include "app/form_helpers.h"
+#include "app/ui_services.h"
+#include "records/record_fields.h"
+#include "ui_c_monster.h"
+
+namespace talvek {
+
+using namespace monster;
+
+namespace {
+
+template <typename Widget>
+Widget *child(QObject *parent, const QString &name)
+{
+    return parent->findChild<Widget *>(name);
+}
+
+QString indexLabel(int n)
+{
+    return QStringLiteral("Index %1").arg(n);
+}
+
+void fillIndexes(QComboBox *combo, int count)
+{
+    for (int n = 0; n < count; ++n)
+        combo->addItem(indexLabel(n));
+}
+
+std::uint8_t bitsOf(const std::array<QCheckBox *, 8> &checks)
+{
+    std::uint8_t bits = 0;
+    for (std::size_t bit = 0; bit < checks.size(); ++bit)
+        if (checks[bit]->isChecked())
+            bits |= static_cast<std::uint8_t>(1u << bit);
+    return bits;
+}
+
+void showBits(const std::array<QCheckBox *, 8> &checks, std::uint8_t bits)
+{
+    for (std::size_t bit = 0; bit < checks.size(); ++bit)
+        checks[bit]->setChecked(bits & (1u << bit));
+}
+
+QString usage(int users)
+{
+    return QStringLiteral("used by %1").arg(users);
+}
+
+} // namespace
+
+CMonster::CMonster(const EditorContext &context, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::CMonster>()), context_(context)
+{
+    ui->setupUi(this);
+    nibbleCombos_ = {ui->hitsIndexCombo,    ui->accuracyIndexCombo, ui->strengthIndexCombo, ui->addedEffectIndexCombo,
+                     ui->blocksIndexCombo,  ui->evadeIndexCombo,    ui->defenseIndexCombo,  ui->magDefIndexCombo,
+                     ui->magEvaIndexCombo,  ui->raceIndexCombo,     ui->resistIndexCombo,   ui->weaknessIndexCombo,
+                     ui->moraleIndexCombo,  ui->absorbIndexCombo};
+    const char *bitPrefixes[] = {"race", "resist", "absorb", "weakness"};
+    for (std::size_t set = 0; set < bitChecks_.size(); ++set)
+        for (std::size_t bit = 0; bit < 8; ++bit)
+            bitChecks_[set][bit] =
+                child<QCheckBox>(this, QString::fromLatin1(bitPrefixes[set]) + QString::number(bit + 1) + QStringLiteral("Check"));
+    for (int i = 0; i < kAttacksPerScript; ++i)
+        attackCombos_[static_cast<std::size_t>(i)] = child<QComboBox>(this, QStringLiteral("attack%1Combo").arg(i + 1));
+    for (int k = 0; k < kAilmentBoxCount; ++k)
+        ailmentChecks_[static_cast<std::size_t>(k)] = child<QCheckBox>(this, QStringLiteral("ailment%1Check").arg(k + 1));
+    for (int i = 0; i < kDropsPerSet; ++i)
+        drops_[static_cast<std::size_t>(i)] = {child<QComboBox>(this, QStringLiteral("drop%1Combo").arg(i + 1)),
+                                               child<QCheckBox>(this, QStringLiteral("drop%1GilCheck").arg(i + 1)),
+                                               child<QLineEdit>(this, QStringLiteral("drop%1GilEdit").arg(i + 1))};
+    for (auto *edit : {ui->hpEdit, ui->mpEdit, ui->hitsEdit, ui->blocksEdit, ui->magDefEdit, ui->accuracyEdit,
+                       ui->evadeEdit, ui->magEvaEdit, ui->strengthEdit, ui->defenseEdit, ui->moraleEdit})
+        form::makeDigitsOnly(edit);
+    ui->editSpriteButton->setEnabled(false);
+
+    for (auto label : kAddedEffectLabels)
+        ui->addedEffectList->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    fillIndexes(ui->hpIndexCombo, kHpMpCount);
+    fillIndexes(ui->mpIndexCombo, kHpMpCount);
+    for (auto *combo : nibbleCombos_)
+        fillIndexes(combo, kSmallTableCount);
+    fillIndexes(ui->spoilsSetCombo, kSpoilsSetCount);
+    for (auto script : kScriptNames)
+        ui->aiScriptCombo->addItem(QString::fromUtf8(script.data(), static_cast<qsizetype>(script.size())));
+    for (int m = 0; m < kRecordCount; ++m)
+        ui->monsterList->addItem(form::fromUtf8(name(context_.image, m, context_.table)));
+    const AttackList attacks = attackList(context_.image, context_.table);
+    for (auto *combo : attackCombos_)
+        for (std::size_t e = 1; e < attacks.labels.size(); ++e)
+            combo->addItem(form::fromUtf8(attacks.labels[e]));
+    items_ = itemList(context_.image, context_.table);
+    if (attacks.invalidRecords > 0)
+        context_.services.showMessage(this, QStringLiteral("An invalid argument was encountered."));
+
+    connect(ui->monsterList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            showMonster(row);
+    });
+    connect(ui->aiScriptCombo, &QComboBox::currentIndexChanged, this, [this] {
+        setUpAttacks();
+        updateUsage();
+    });
+    for (auto *combo : {ui->hpIndexCombo, ui->mpIndexCombo})
+        connect(combo, &QComboBox::currentIndexChanged, this, &CMonster::showValues);
+    for (std::size_t field = 0; field < nibbleCombos_.size(); ++field) {
+        const bool bitSet = field == Race || field == Resist || field == Weakness || field == Absorb;
+        connect(nibbleCombos_[field], &QComboBox::currentIndexChanged, this,
+                bitSet ? &CMonster::showBitSets : &CMonster::showValues);
+    }
+    connect(ui->addedEffectList, &QListWidget::currentRowChanged, this, &CMonster::showAddedEffect);
+    connect(ui->spoilsSetCombo, &QComboBox::currentIndexChanged, this, [this] {
+        showDrops();
+        updateUsage();
+    });
+    for (int i = 0; i < kDropsPerSet; ++i)
+        connect(drops_[static_cast<std::size_t>(i)].gil, &QCheckBox::clicked, this, [this, i] { switchDropRow(i); });
+    connect(ui->saveButton, &QPushButton::clicked, this, &CMonster::save);
+    connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    ui->monsterList->setCurrentRow(0);
+}
+
+CMonster::~CMonster() = default;
+
+int CMonster::selectedMonster() const
+{
+    return std::max(ui->monsterList->currentRow(), 0);
+}
+
+MonsterForm CMonster::indexesShown() const
+{
+    MonsterForm form;
+    form.aiEntry = form::positionOf(ui->aiScriptCombo);
+    form.hpIndex = form::positionOf(ui->hpIndexCombo);
+    form.mpIndex = form::positionOf(ui->mpIndexCombo);
+    for (std::size_t field = 0; field < nibbleCombos_.size(); ++field)
+        form.nibbles[field] = std::max(nibbleCombos_[field]->currentIndex(), 0);
+    form.spoilsSet = form::positionOf(ui->spoilsSetCombo);
+    return form;
+}
+
+void CMonster::showMonster(int m)
+{
+    const MonsterForm record = read(context_.image, m);
+    {
+        // Every index is set first; the values, sets, attacks and drops are then shown once.
+        std::vector<std::unique_ptr<QSignalBlocker>> blockers;
+        for (QComboBox *combo : nibbleCombos_)
+            blockers.push_back(std::make_unique<QSignalBlocker>(combo));
+        for (QComboBox *combo : {ui->aiScriptCombo, ui->hpIndexCombo, ui->mpIndexCombo, ui->spoilsSetCombo})
+            blockers.push_back(std::make_unique<QSignalBlocker>(combo));
+        form::selectPosition(ui->aiScriptCombo, record.aiEntry);
+        form::selectPosition(ui->hpIndexCombo, record.hpIndex);
+        form::selectPosition(ui->mpIndexCombo, record.mpIndex);
+        for (std::size_t field = 0; field < nibbleCombos_.size(); ++field)
+            nibbleCombos_[field]->setCurrentIndex(record.nibbles[field]);
+        form::selectPosition(ui->spoilsSetCombo, record.spoilsSet);
+    }
+    showValues();
+    setUpAttacks();
+    showDrops();
+}
+
+void CMonster::showValues()
+{
+    MonsterForm form = indexesShown();
+    readValues(context_.image, form);
+    auto show = [](QLineEdit *edit, bool present, std::int64_t value) {
+        if (present)
+            form::setDecimal(edit, value);
+        else
+            edit->clear(); // an index past the table shows no value
+    };
+    show(ui->hpEdit, form.hpIndex.has_value(), form.hp);
+    show(ui->mpEdit, form.mpIndex.has_value(), form.mp);
+    form::setDecimal(ui->hitsEdit, form.hits);
+    form::setDecimal(ui->blocksEdit, form.blocks);
+    form::setDecimal(ui->magDefEdit, form.magDef);
+    form::setDecimal(ui->accuracyEdit, form.accuracy);
+    form::setDecimal(ui->evadeEdit, form.evade);
+    form::setDecimal(ui->magEvaEdit, form.magEva);
+    form::setDecimal(ui->strengthEdit, form.strength);
+    form::setDecimal(ui->defenseEdit, form.defense);
+    form::setDecimal(ui->moraleEdit, form.morale);
+
+    const AddedEffect effect = decodeAddedEffect(context_.image.game(kAddedEffects + form.nibbles[Effect]));
+    for (std::size_t box = 0; box < ailmentChecks_.size(); ++box)
+        if (effect.boxes[box])
+            ailmentChecks_[box]->setChecked(*effect.boxes[box]);
+    ui->addedEffectList->setCurrentRow(form.addedEffect.value_or(-1));
+    showAddedEffect(form.addedEffect.value_or(Nothing));
+    showBitSets();
+}
+
+void CMonster::showBitSets()
+{
+    MonsterForm form = indexesShown();
+    readValues(context_.image, form);
+    showBits(bitChecks_[0], form.race);
+    showBits(bitChecks_[3], form.weakness);
+    showBits(bitChecks_[1], form.resist);
+    showBits(bitChecks_[2], form.absorb);
+    updateUsage();
+}
+
+void CMonster::showAddedEffect(int entry)
+{
+    for (int box = 0; box < kAilmentBoxCount; ++box) {
+        QCheckBox *check = ailmentChecks_[static_cast<std::size_t>(box)];
+        check->setVisible(boxShown(entry, box));
+        const auto label = ailmentLabel(entry, box);
+        if (!label.empty())
+            check->setText(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    }
+}
+
+void CMonster::setUpAttacks()
+{
+    MonsterForm form = indexesShown();
+    readAttacks(context_.image, form);
+    const bool script = form.aiEntry.value_or(0) > 0;
+    for (std::size_t i = 0; i < attackCombos_.size(); ++i) {
+        attackCombos_[i]->setEnabled(script);
+        form::selectPosition(attackCombos_[i], script ? form.attacks[i] : std::optional<int>(0));
+    }
+}
+
+void CMonster::fillDropRow(const DropRow &row, bool gil, int selection)
+{
+    row.combo->clear();
+    if (gil) {
+        for (int i = 0; i < kGilAmountCount; ++i)
+            row.combo->addItem(QString::number(readU16(context_.image, kGilAmounts + 2 * i)));
+    } else {
+        for (const auto &item : items_)
+            row.combo->addItem(form::fromUtf8(item));
+    }
+    row.combo->setCurrentIndex(selection);
+    row.gil->setChecked(gil);
+    if (gil)
+        form::setDecimal(row.amount, readU16(context_.image, kGilAmounts + 2 * selection));
+    row.amount->setVisible(gil);
+}
+
+void CMonster::showDrops()
+{
+    MonsterForm form = indexesShown();
+    readDrops(context_.image, form);
+    for (std::size_t i = 0; i < drops_.size(); ++i) {
+        drops_[i].combo->setEnabled(form.spoilsSet.has_value());
+        drops_[i].gil->setEnabled(form.spoilsSet.has_value());
+        fillDropRow(drops_[i], form.drops[i].gil, form.drops[i].selection);
+    }
+}
+
+void CMonster::switchDropRow(int row)
+{
+    const DropRow &drop = drops_[static_cast<std::size_t>(row)];
+    fillDropRow(drop, drop.gil->isChecked(), 0);
+}
+
+void CMonster::updateUsage()
+{
+    const MonsterForm form = indexesShown();
+    auto showUsers = [](QLabel *label, std::optional<int> users) { label->setText(users ? usage(*users) : QString()); };
+    const RomImage &image = context_.image;
+    showUsers(ui->hpUsageLabel, form.hpIndex ? std::optional<int>(usersOf(image, Table::HpMp, *form.hpIndex)) : std::nullopt);
+    showUsers(ui->mpUsageLabel, form.mpIndex ? std::optional<int>(usersOf(image, Table::HpMp, *form.mpIndex)) : std::nullopt);
+    const std::pair<QLabel *, Nibble> nibbleLabels[] = {
+        {ui->hitsUsageLabel, Hits},         {ui->blocksUsageLabel, Blocks},     {ui->magDefUsageLabel, MagDef},
+        {ui->accuracyUsageLabel, Accuracy}, {ui->evadeUsageLabel, Evade},       {ui->magEvaUsageLabel, MagEva},
+        {ui->strengthUsageLabel, Strength}, {ui->defenseUsageLabel, Defense},   {ui->moraleUsageLabel, Morale},
+        {ui->raceUsageLabel, Race},         {ui->resistUsageLabel, Resist},     {ui->absorbUsageLabel, Absorb},
+        {ui->weaknessUsageLabel, Weakness}, {ui->addedEffectUsageLabel, Effect}};
+    for (const auto &[label, field] : nibbleLabels)
+        showUsers(label, usersOf(image, tableOf(field), form.nibbles[static_cast<std::size_t>(field)]));
+    showUsers(ui->aiUsageLabel, form.aiEntry.value_or(0) > 0
+                                    ? std::optional<int>(usersOfScript(image, *form.aiEntry - 1))
+                                    : std::nullopt);
+    showUsers(ui->spoilsUsageLabel,
+              form.spoilsSet ? std::optional<int>(usersOfSpoilsSet(image, *form.spoilsSet)) : std::nullopt);
+}
+
+void CMonster::save()
+{
+    const int m = selectedMonster();
+    MonsterForm form = indexesShown();
+    form.hp = form::decimalOf(ui->hpEdit);
+    form.mp = form::decimalOf(ui->mpEdit);
+    form.hits = form::decimalOf(ui->hitsEdit);
+    form.blocks = form::decimalOf(ui->blocksEdit);
+    form.magDef = form::decimalOf(ui->magDefEdit);
+    form.accuracy = form::decimalOf(ui->accuracyEdit);
+    form.evade = form::decimalOf(ui->evadeEdit);
+    form.magEva = form::decimalOf(ui->magEvaEdit);
+    form.strength = form::decimalOf(ui->strengthEdit);
+    form.defense = form::decimalOf(ui->defenseEdit);
+    form.morale = form::decimalOf(ui->moraleEdit);
+    form.race = bitsOf(bitChecks_[0]);
+    form.resist = bitsOf(bitChecks_[1]);
+    form.absorb = bitsOf(bitChecks_[2]);
+    form.weakness = bitsOf(bitChecks_[3]);
+    form.addedEffect = ui->addedEffectList->currentRow() < 0 ? std::nullopt
+                                                             : std::optional<int>(ui->addedEffectList->currentRow());
+    for (std::size_t box = 0; box < ailmentChecks_.size(); ++box)
+        form.ailments[box] = ailmentChecks_[box]->isChecked();
+    for (std::size_t i = 0; i < attackCombos_.size(); ++i)
+        form.attacks[i] = form::positionOf(attackCombos_[i]);
+    for (std::size_t i = 0; i < drops_.size(); ++i)
+        form.drops[i] = {drops_[i].gil->isChecked(), std::max(drops_[i].combo->currentIndex(), 0),
+                         form::decimalOf(drops_[i].amount)};
+    store(context_.image, m, form);
+    saveWholeImage(context_, this);
+    showMonster(m);
+}
+
+} // namespace talvek

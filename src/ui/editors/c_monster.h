@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+#include "app/editor_context.h"
+#include "records/monster_record.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class CMonster;
+}
+
+namespace talvek {
+
+// "Monster Editor": the 128 monsters, their shared statistic tables, AI scripts and spoils.
+class CMonster : public QDialog {
+    Q_OBJECT
+public:
+    explicit CMonster(const EditorContext &context, QWidget *parent = nullptr);
+    ~CMonster() override;
+
+private:
+    struct DropRow {
+        QComboBox *combo;
+        QCheckBox *gil;
+        QLineEdit *amount;
+    };
+
+    void showMonster(int m);
+    void showValues();
+    void showBitSets();
+    void showAddedEffect(int entry);
+    void setUpAttacks();
+    void showDrops();
+    void fillDropRow(const DropRow &row, bool gil, int selection);
+    void switchDropRow(int row);
+    void updateUsage();
+    void save();
+    [[nodiscard]] monster::MonsterForm indexesShown() const;
+    [[nodiscard]] int selectedMonster() const;
+
+    std::unique_ptr<Ui::CMonster> ui;
+    EditorContext context_;
+    std::vector<std::string> items_;
+    std::array<QComboBox *, monster::kNibbleCount> nibbleCombos_{};
+    std::array<QComboBox *, monster::kAttacksPerScript> attackCombos_{};
+    std::array<std::array<QCheckBox *, 8>, 4> bitChecks_{}; // race, resist, absorb, weakness
+    std::array<QCheckBox *, 7> ailmentChecks_{};
+    std::array<DropRow, monster::kDropsPerSet> drops_{};
+};
+
+} // namespace talvek
