@@ -3,6 +3,7 @@
 #include "armor_json.h"
 #include "character_json.h"
 #include "monster_json.h"
+#include "shop_formation_json.h"
 #include "spell_json.h"
 #include "weapon_json.h"
 
@@ -24,6 +25,7 @@ Json exportAllRecords(const RomImage &image, const TextTable &table)
         {"battle_palettes", spell::exportBattlePalettes(image)},
     };
     monster::exportJson(image, table, document);
+    shop::exportJson(image, table, document);
     return document;
 }
 
@@ -47,7 +49,7 @@ void importAllRecords(RomImage &image, const Json &document, const TextTable &ta
             spell::importAiJson(image, value, table);
         else if (key == "battle_palettes")
             spell::importBattlePalettes(image, value);
-        else if (!monster::importJson(image, key, value, table))
+        else if (!monster::importJson(image, key, value, table) && !shop::importJson(image, key, value, table))
             throw ImportError("unknown record kind \"" + key + "\"");
     }
 }

@@ -8,7 +8,9 @@
 #include "graphics/viewer_pictures.h"
 #include "records/ai_list.h"
 #include "records/armor_record.h"
+#include "records/formation_record.h"
 #include "records/monster_record.h"
+#include "records/shop_record.h"
 #include "records/spell_record.h"
 #include "records/weapon_record.h"
 #include "records/character_record.h"
@@ -109,6 +111,57 @@ void SampleImageBuilder::writeGameData(std::vector<std::uint8_t> &bytes, std::in
     writeGraphics(bytes, romBase);
     writeWeaponsAndSpells(bytes, romBase);
     writeMonsters(bytes, romBase);
+    writeShopsAndFormations(bytes, romBase); // after the weapons: the quantity sets end on their palette bytes
+}
+
+void SampleImageBuilder::writeShopsAndFormations(std::vector<std::uint8_t> &bytes, std::int64_t romBase)
+{
+    auto put = [&](std::int64_t offset, int value) {
+        bytes[static_cast<std::size_t>(romBase + offset)] = static_cast<std::uint8_t>(value);
+    };
+    auto putWord = [&](std::int64_t offset, int value) {
+        put(offset, value & 0xFF);
+        put(offset + 1, value >> 8);
+    };
+    // Shops: four items each, prices shared between shops.
+    for (int s = 0; s < shop::kRecordCount; ++s)
+        for (int k = 0; k < shop::kSlotCount; ++k) {
+            put(shop::recordOffset(s) + 2 * k, 1 + (s * 7 + k * 3) % shop::kItemEntries);
+            put(shop::recordOffset(s) + 2 * k + 1, shop::kPriceCodeBase + (s * 4 + k) % 40);
+        }
+    put(shop::recordOffset(3) + 6, 0x00);  // an empty slot
+    put(shop::recordOffset(4) + 4, 0xC3);  // an item byte past the list
+    put(shop::recordOffset(5) + 3, 0x20);  // a price code below 0xC0
+    for (int p = 0; p < shop::kBuyPriceCount; ++p)
+        putWord(shop::kBuyPrices + 2 * p, 10 * (p + 1) * (p + 1));
+    for (int id = 0; id < shop::kSellPriceCount; ++id)
+        putWord(shop::kSellPrices + 2 * id, 5 * id + 1);
+
+    // Formations: shared monster and quantity sets, palettes, extra bytes.
+    using namespace formation;
+    for (int f = 0; f < formation::kRecordCount; ++f) {
+        const std::int64_t at = formation::recordOffset(f);
+        put(at + Flags, (f % 16) << 4 | (f % 5));
+        put(at + 1, 0x11 * (f % 15));
+        put(at + 2, f);
+        put(at + Palette1, f % 128);
+        put(at + Palette2, (f * 3 + 1) % 128);
+        put(at + MonsterSet, f % kMonsterSetCount);
+        put(at + QuantitySet1, f % kQuantitySetCount);
+        put(at + QuantitySet2, (f * 5) % kQuantitySetCount);
+        put(kExtraBytes + f, (f * 17) & 0xFF);
+    }
+    for (int m = 0; m < kMonsterSetCount; ++m)
+        for (int k = 0; k < kEnemyCount; ++k)
+            put(kMonsterSets + 4 * m + k, (m * 2 + k * 31) % kMonsterCount);
+    put(kMonsterSets + 4 * 7 + 3, 0xFF); // no fourth enemy
+    // The last ten quantity bytes are the weapon palette numbers of positions 0 to 9.
+    for (int q = 0; q < kQuantitySetCount; ++q)
+        for (int k = 0; k < kEnemyCount; ++k) {
+            const std::int64_t offset = kQuantitySets + 4 * q + k;
+            if (offset < 0x2CD8E)
+                put(offset, ((1 + (q + k) % 8) << 4) | (k == 0 ? 1 : 0));
+        }
 }
 
 void SampleImageBuilder::writeMonsters(std::vector<std::uint8_t> &bytes, std::int64_t romBase)

@@ -37,6 +37,7 @@ private:
     void writeDialogue(std::vector<std::uint8_t> &bytes, std::int64_t romBase) const;
     static void writeWeaponsAndSpells(std::vector<std::uint8_t> &bytes, std::int64_t romBase);
     static void writeMonsters(std::vector<std::uint8_t> &bytes, std::int64_t romBase);
+    static void writeShopsAndFormations(std::vector<std::uint8_t> &bytes, std::int64_t romBase);
 
     const TextTable &dteTable_;
 };
