@@ -73,7 +73,9 @@ int main(int argc, char **argv)
                                                            {EditorKind::Font, "font_editor"},
                                                            {EditorKind::Weapon, "weapon_editor"},
                                                            {EditorKind::Spells, "spells_editor"},
-                                                           {EditorKind::Monster, "monster_editor"}};
+                                                           {EditorKind::Monster, "monster_editor"},
+                                                           {EditorKind::Shop, "shop_editor"},
+                                                           {EditorKind::Formation, "formation_editor"}};
     for (const auto &[kind, name] : editors) {
         services.setNextDialogName(QString::fromLatin1(name));
         mainWindow.launchEditor(kind);

@@ -28,6 +28,9 @@ RomImage scrambledImage(unsigned seed)
     scramble(0x2CD8E, 0x2CDCE); // weapon palette numbers
     scramble(0x307D3, 0x30F53); // monsters, their tables and scripts
     scramble(0x17790, 0x17A10); // spoils
+    scramble(0x38010, 0x38210); // sell and buy prices
+    scramble(0x3861D, 0x386FD); // shops
+    scramble(0x2C630, 0x2CDCE); // formations, extra bytes, monster and quantity sets
     return RomImage(std::move(bytes), "s.nes");
 }
 
@@ -176,6 +179,37 @@ TEST(RecordJson, MonsterImportsWriteRecordsAndSharedTables)
         RomImage again(test::sampleBytes(), "s.nes");
         EXPECT_THROW(importAllRecords(again, Json::parse(bad), test::shippedDteTable()), ImportError) << bad;
     }
+}
+
+TEST(RecordJson, ShopAndFormationImports)
+{
+    RomImage image(test::sampleBytes(), "s.nes");
+    Json document = Json::parse(R"({
+        "shops": [{"index": 0, "slots": [{"item": "Ether", "price_index": 63}, {"item": null, "price_index": 0},
+                                         {"item": "Potion", "price_index": 1}, {"item": "Tent", "price_index": 3}]}],
+        "formations": [{"index": 2, "palette_2_enemies": [1, 3], "extra": 999, "quantity_set_2": 121}],
+        "monster_sets": [], "quantity_sets": []
+    })");
+    const Json full = exportAllRecords(image, test::shippedDteTable());
+    document["monster_sets"] = full["monster_sets"];
+    document["monster_sets"][4][2] = "Goblin";
+    document["quantity_sets"] = full["quantity_sets"];
+    document["quantity_sets"][5][1] = Json::parse(R"({"min": 2, "max": 30})");
+    importAllRecords(image, document, test::shippedDteTable());
+
+    auto expected = test::sampleBytes();
+    expected[0x3861D] = 3;
+    expected[0x3861D + 1] = 0xFF;
+    expected[0x3861D + 2] = 0;
+    expected[0x3861D + 3] = 0xC0;
+    expected[0x3861D + 4] = 1;
+    expected[0x3861D + 5] = 0xC1;
+    expected[0x2C630 + 16] = 0xA0 | (expected[0x2C630 + 16] & 0x0F);
+    expected[0x2CA30 + 2] = 0xFF;
+    expected[0x2C630 + 16 + 7] = 121;
+    expected[0x2CAB0 + 18] = 0;
+    expected[0x2CBB0 + 21] = 0xF2;
+    EXPECT_EQ(image.bytes(), expected);
 }
 
 TEST(RecordJson, PartialDocumentsLeaveTheRestAlone)

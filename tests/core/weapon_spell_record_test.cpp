@@ -2,6 +2,7 @@
 
 #include "graphics/swatch_geometry.h"
 #include "records/added_effect.h"
+#include "records/formation_record.h"
 #include "records/ai_list.h"
 #include "records/spell_record.h"
 #include "records/weapon_record.h"
@@ -125,6 +126,12 @@ TEST(AiList, ReadStoreAndRowText)
 
 TEST(SwatchGeometry, EdgesOfTheSquares)
 {
+    EXPECT_EQ(formation_swatches::squareAt(456, 62), (formation_swatches::Square{1, 1}));
+    EXPECT_EQ(formation_swatches::squareAt(503, 109), (formation_swatches::Square{2, 3}));
+    EXPECT_EQ(formation_swatches::squareAt(472, 77), (formation_swatches::Square{1, 2}));
+    EXPECT_FALSE(formation_swatches::squareAt(504, 62));
+    EXPECT_FALSE(formation_swatches::squareAt(460, 78));
+    EXPECT_FALSE(formation_swatches::squareAt(455, 94));
     EXPECT_EQ(weapon_swatches::colorAt(140, 248), 1);
     EXPECT_EQ(weapon_swatches::colorAt(155, 263), 1) << "edges inclusive";
     EXPECT_EQ(weapon_swatches::colorAt(187, 250), 3);

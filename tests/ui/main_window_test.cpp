@@ -186,9 +186,12 @@ TEST_F(MainWindowTest, EnabledEditorButtonsOpenTheirEditorsOrRefuseA16MiBImage)
     QTest::mouseClick(window->editorButton(EditorKind::Weapon), Qt::LeftButton);
     QTest::mouseClick(window->editorButton(EditorKind::Spells), Qt::LeftButton);
     QTest::mouseClick(window->editorButton(EditorKind::Monster), Qt::LeftButton);
+    QTest::mouseClick(window->editorButton(EditorKind::Shop), Qt::LeftButton);
+    QTest::mouseClick(window->editorButton(EditorKind::Formation), Qt::LeftButton);
     EXPECT_EQ(services.events,
               (std::vector<std::string>{"open", "dialog CArmor", "dialog CCharacter", "dialog CFontDlg", "dialog CText",
-                                        "message", "dialog CWeapon", "dialog CSpell", "message", "dialog CMonster"}));
+                                        "message", "dialog CWeapon", "dialog CSpell", "message", "dialog CMonster",
+                                        "dialog CShop", "dialog CFormation"}));
 
     window = startOn(test::sampleBytes(SampleKind::Gba), "dos.gba");
     for (const auto &editor : kEditors) {

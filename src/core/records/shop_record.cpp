@@ -23,7 +23,7 @@ ShopForm read(const RomImage &image, int s)
 {
     ShopForm form;
     for (int k = 0; k < kSlotCount; ++k) {
-        Slot &slot = form.slots[static_cast<std::size_t>(k)];
+        Slot &slot = form.shopSlots[static_cast<std::size_t>(k)];
         const std::uint8_t item = image.game(recordOffset(s) + 2 * k);
         const std::uint8_t price = image.game(recordOffset(s) + 2 * k + 1);
         if (item >= 1 && item <= kItemEntries)
@@ -39,16 +39,16 @@ ShopForm read(const RomImage &image, int s)
 void store(RomImage &image, int s, const ShopForm &form)
 {
     for (int k = 0; k < kSlotCount; ++k) {
-        const Slot &slot = form.slots[static_cast<std::size_t>(k)];
+        const Slot &slot = form.shopSlots[static_cast<std::size_t>(k)];
         if (slot.itemEntry)
             image.setGame(recordOffset(s) + 2 * k, static_cast<std::uint8_t>(*slot.itemEntry + 1));
         if (slot.priceEntry)
             image.setGame(recordOffset(s) + 2 * k + 1, static_cast<std::uint8_t>(kPriceCodeBase + *slot.priceEntry));
     }
-    for (const Slot &slot : form.slots)
+    for (const Slot &slot : form.shopSlots)
         if (slot.priceEntry)
             storeClampedU16(image, kBuyPrices + 2 * *slot.priceEntry, slot.buy);
-    for (const Slot &slot : form.slots)
+    for (const Slot &slot : form.shopSlots)
         storeClampedU16(image, kSellPrices + 2 * sellItemOf(slot), slot.sell);
 }
 

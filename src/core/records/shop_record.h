@@ -40,7 +40,7 @@ struct Slot {
     std::int64_t sell = 0;
 };
 struct ShopForm {
-    std::array<Slot, kSlotCount> slots{};
+    std::array<Slot, kSlotCount> shopSlots{};
 };
 
 // The item id whose sell price a slot shows: the chosen item, or item id 0 with none chosen.

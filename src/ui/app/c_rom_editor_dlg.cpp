@@ -11,7 +11,9 @@
 #include "app/ui_services.h"
 #include "editors/c_armor.h"
 #include "editors/c_character.h"
+#include "editors/c_formation.h"
 #include "editors/c_monster.h"
+#include "editors/c_shop.h"
 #include "editors/c_spell.h"
 #include "editors/c_weapon.h"
 #include "graphics/c_font_dlg.h"
@@ -141,9 +143,11 @@ bool CRomEditorDlg::editorAvailable(EditorKind kind)
     case EditorKind::Text:
     case EditorKind::Weapon:
     case EditorKind::Spells:
-    case EditorKind::Monster: return true;
-    default: return false;
+    case EditorKind::Monster:
+    case EditorKind::Shop:
+    case EditorKind::Formation: return true;
     }
+    return false;
 }
 
 QPushButton *CRomEditorDlg::editorButton(EditorKind kind) const
@@ -195,7 +199,8 @@ void CRomEditorDlg::launchEditor(EditorKind kind)
     case EditorKind::Weapon: editor = std::make_unique<CWeapon>(context, this); break;
     case EditorKind::Spells: editor = std::make_unique<CSpell>(context, this); break;
     case EditorKind::Monster: editor = std::make_unique<CMonster>(context, this); break;
-    default: return;
+    case EditorKind::Shop: editor = std::make_unique<CShop>(context, this); break;
+    case EditorKind::Formation: editor = std::make_unique<CFormation>(context, this); break;
     }
     services_.runDialog(*editor);
 }

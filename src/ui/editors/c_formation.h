@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <QDialog>
+
+#include "app/editor_context.h"
+#include "records/formation_record.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace Ui {
+class CFormation;
+}
+
+namespace talvek {
+
+// "Battle Formations Editor": formations, their shared monster and quantity sets and their palettes.
+class CFormation : public QDialog {
+    Q_OBJECT
+public:
+    explicit CFormation(const EditorContext &context, QWidget *parent = nullptr);
+    ~CFormation() override;
+
+private:
+    void showFormation(int f);
+    void showMonsterSet();
+    void showQuantitySet();
+    void showPalettes();
+    void updateUsage();
+    void changePalette(int which);
+    void editColor(int which, int color);
+    void save();
+    [[nodiscard]] int selectedFormation() const;
+
+    std::unique_ptr<Ui::CFormation> ui;
+    EditorContext context_;
+    std::array<QComboBox *, formation::kEnemyCount> enemies_{};
+    std::array<QLineEdit *, formation::kEnemyCount> minimums_{}, maximums_{};
+    std::array<QCheckBox *, formation::kEnemyCount> palette2Checks_{};
+    std::array<int, 2> palettes_{};
+};
+
+} // namespace talvek

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <QDialog>
+
+#include "app/editor_context.h"
+#include "records/shop_record.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace Ui {
+class CShop;
+}
+
+namespace talvek {
+
+// "Shop Editor": the 28 shops, four slots each, with the shared buy prices and the per-item sell prices.
+class CShop : public QDialog {
+    Q_OBJECT
+public:
+    explicit CShop(const EditorContext &context, QWidget *parent = nullptr);
+    ~CShop() override;
+
+private:
+    struct SlotControls {
+        QComboBox *item;
+        QComboBox *price;
+        QLineEdit *buy;
+        QLineEdit *sell;
+    };
+
+    void fillPrices();
+    void showShop(int s);
+    void resetPrices();
+    void save();
+    [[nodiscard]] shop::Slot slotShown(const SlotControls &controls) const;
+    [[nodiscard]] int selectedShop() const;
+
+    std::unique_ptr<Ui::CShop> ui;
+    EditorContext context_;
+    std::array<SlotControls, shop::kSlotCount> slots_{};
+};
+
+} // namespace talvek

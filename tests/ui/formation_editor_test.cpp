@@ -1,0 +1,142 @@
+#include <QLabel>
+
+#include "editor_fixture.h"
+#include "editors/c_formation.h"
+#include "graphics/color_swatches_view.h"
+#include "text/taglines.h"
+
+namespace talvek {
+namespace {
+
+class FormationEditorTest : public test::EditorFixture {
+protected:
+    static constexpr std::size_t formationAt(int f) { return 0x2C630 + 8 * static_cast<std::size_t>(f); }
+    static void clickSwatch(CFormation &dialog, const char *name, int x, int y)
+    {
+        auto *swatches = find<ColorSwatchesView>(dialog, name);
+        QTest::mouseClick(swatches, Qt::LeftButton, {}, QPoint(x, y) - swatches->clientTopLeft());
+    }
+};
+
+TEST_F(FormationEditorTest, OpensOnFormationZero)
+{
+    openSample();
+    CFormation dialog(context());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Battle Formations Editor"));
+    EXPECT_EQ(find<QListWidget>(dialog, "formationList")->count(), 128);
+    EXPECT_EQ(find<QComboBox>(dialog, "monsterSetCombo")->count(), 64);
+    EXPECT_EQ(find<QComboBox>(dialog, "quantitySetCombo")->count(), 122);
+    EXPECT_EQ(find<QComboBox>(dialog, "enemy1Combo")->count(), 128);
+    EXPECT_FALSE(find<QComboBox>(dialog, "patternCombo")->isEnabled());
+    EXPECT_EQ(find<QLabel>(dialog, "monsterSetUsageLabel")->text(), QStringLiteral("used by 2"));
+    const QString flavour = find<QLabel>(dialog, "flavourLabel")->text();
+    bool known = false;
+    for (std::size_t i = 0; i < 30; ++i)
+        known = known || flavour == QString::fromUtf8(kTaglines[i].data(), static_cast<qsizetype>(kTaglines[i].size()));
+    EXPECT_TRUE(known) << flavour.toStdString();
+}
+
+TEST_F(FormationEditorTest, SharedMonsterSetReachesTheOtherFormation)
+{
+    openSample();
+    CFormation dialog(context());
+    choose(dialog, "enemy1Combo", 42);
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[0x2CAB0], 42);
+    selectRow(dialog, "formationList", 64); // also monster set 0
+    EXPECT_EQ(find<QComboBox>(dialog, "enemy1Combo")->currentIndex(), 42);
+    EXPECT_EQ(savedFile(), image.bytes());
+}
+
+TEST_F(FormationEditorTest, SecondQuantitySetAndCountClamps)
+{
+    openSample();
+    CFormation dialog(context());
+    selectRow(dialog, "formationList", 3);
+    const auto byte6 = image.bytes()[formationAt(3) + 6];
+    find<QCheckBox>(dialog, "formation2Check")->click();
+    EXPECT_EQ(find<QComboBox>(dialog, "quantitySetCombo")->currentIndex(), image.bytes()[formationAt(3) + 7]);
+    choose(dialog, "quantitySetCombo", 100);
+    type(dialog, "max1Edit", QStringLiteral("20"));
+    type(dialog, "min1Edit", QStringLiteral("2"));
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[formationAt(3) + 7], 100);
+    EXPECT_EQ(image.bytes()[formationAt(3) + 6], byte6) << "byte 6 untouched";
+    EXPECT_EQ(image.bytes()[0x2CBB0 + 400], 0xF2) << "20 is stored as 15";
+    find<QCheckBox>(dialog, "formation2Check")->click();
+    EXPECT_EQ(find<QComboBox>(dialog, "quantitySetCombo")->currentIndex(), byte6);
+}
+
+TEST_F(FormationEditorTest, FlagsPalettesAndExtraByte)
+{
+    openSample();
+    CFormation dialog(context());
+    selectRow(dialog, "formationList", 1); // byte 0 = 0x11
+    find<QCheckBox>(dialog, "palette2Enemy1Check")->setChecked(true);
+    find<QCheckBox>(dialog, "palette2Enemy4Check")->setChecked(false);
+    type(dialog, "extraEdit", QStringLiteral("ab"));
+    EXPECT_EQ(text(dialog, "extraEdit"), QStringLiteral("AB"));
+    services.paletteAnswers = {0x2A};
+    click(dialog, "changePalette2Button");
+    EXPECT_EQ(find<QLabel>(dialog, "palette2Value")->text(), QStringLiteral("2A"));
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[formationAt(1)], 0x81) << "low nibble kept";
+    EXPECT_EQ(image.bytes()[formationAt(1) + 4], 0x2A);
+    EXPECT_EQ(image.bytes()[0x2CA30 + 1], 0xAB);
+}
+
+TEST_F(FormationEditorTest, ChangePalThenExitAndUnsavedSetChoices)
+{
+    openSample();
+    {
+        CFormation dialog(context());
+        services.paletteAnswers = {0x33};
+        click(dialog, "changePalette1Button");
+        EXPECT_EQ(find<ColorSwatchesView>(dialog, "palette1Swatches")->battlePalette(), 0x33);
+        choose(dialog, "monsterSetCombo", 9);
+        selectRow(dialog, "formationList", 2);
+        click(dialog, "exitButton");
+    }
+    EXPECT_EQ(image.bytes(), test::sampleBytes());
+}
+
+TEST_F(FormationEditorTest, RecolouredSquareStaysAfterExit)
+{
+    openSample();
+    {
+        CFormation dialog(context());
+        selectRow(dialog, "formationList", 5);
+        const int palette2 = image.bytes()[formationAt(5) + 4];
+        services.colorAnswers = {0x2D};
+        clickSwatch(dialog, "palette2Swatches", 475, 100); // colour 2 of palette 2
+        EXPECT_EQ(image.bytes()[0x1790 + static_cast<std::size_t>(palette2)], 0x2D);
+        clickSwatch(dialog, "palette2Swatches", 475, 110); // below the squares
+        EXPECT_EQ(services.events.size(), 1u);
+        click(dialog, "exitButton");
+    }
+    EXPECT_NE(image.bytes(), test::sampleBytes());
+    EXPECT_EQ(savedFile(), test::sampleBytes());
+}
+
+TEST_F(FormationEditorTest, EmptyEnemySlotKeepsFF)
+{
+    openSample();
+    CFormation dialog(context());
+    selectRow(dialog, "formationList", 7); // monster set 7 has no fourth enemy
+    EXPECT_EQ(find<QComboBox>(dialog, "enemy4Combo")->currentIndex(), -1);
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[0x2CAB0 + 4 * 7 + 3], 0xFF);
+}
+
+TEST_F(FormationEditorTest, ComboImageOffsets)
+{
+    openSample(SampleKind::Combo);
+    CFormation dialog(context());
+    type(dialog, "min2Edit", QStringLiteral("3"));
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[0x40000 + 0x2CBB0 + 1] & 0x0F, 3);
+    EXPECT_EQ(savedFile(), image.bytes());
+}
+
+} // namespace
+} // namespace talvek
