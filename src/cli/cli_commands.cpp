@@ -7,6 +7,7 @@
 #include "rom/data_file_locator.h"
 #include "rom/executable_path.h"
 #include "graphics/png_encoder.h"
+#include "patch/ips_patch.h"
 #include "graphics/viewer_pictures.h"
 #include "records/record_json.h"
 #include "rom/nes_palette.h"
@@ -59,6 +60,41 @@ void writeTextFile(const std::string &path, const std::string &text)
 }
 
 } // namespace
+
+namespace {
+
+std::vector<std::uint8_t> readWhole(const std::string &path)
+{
+    // Patches and the files they apply to are read like ROMs: whole, regular files of at most 32 MiB.
+    auto image = readRomFile(path);
+    if (!image)
+        throw CommandError("cannot read " + path + " (missing, unreadable, not a file or over 32 MiB)");
+    return std::move(image->bytes());
+}
+
+} // namespace
+
+void createIpsPatch(const std::string &originalPath, const std::string &modifiedPath, const std::string &patchPath)
+{
+    try {
+        const auto patch = ips::createPatch(readWhole(originalPath), readWhole(modifiedPath));
+        if (!saveRomFile(patchPath, patch))
+            throw CommandError("cannot write " + patchPath);
+    } catch (const ips::PatchError &error) {
+        throw CommandError(error.what());
+    }
+}
+
+void applyIpsPatch(const std::string &romPath, const std::string &patchPath, const std::string &outPath)
+{
+    try {
+        const auto applied = ips::applyPatch(readWhole(romPath), readWhole(patchPath));
+        if (!saveRomFile(outPath, applied.bytes))
+            throw CommandError("cannot write " + outPath);
+    } catch (const ips::PatchError &error) {
+        throw CommandError(patchPath + ": " + error.what());
+    }
+}
 
 void renderPicture(const Options &options, const std::string &what, const std::string &romPath,
                    const std::string &outPath)

@@ -24,6 +24,9 @@ void renderPicture(const Options &options, const std::string &what, const std::s
 // Prints the groups of the text editor, one group's entries ("n: text", line breaks as \n), or one entry.
 void printText(const Options &options, const std::string &romPath, const std::string &group, const std::string &entry,
                std::ostream &out);
+// IPS patches: create one from two files, or apply one to a ROM and write the result to OUT.
+void createIpsPatch(const std::string &originalPath, const std::string &modifiedPath, const std::string &patchPath);
+void applyIpsPatch(const std::string &romPath, const std::string &patchPath, const std::string &outPath);
 void writeSample(const Options &options, const std::string &outPath, const std::string &kindName);
 void printInfo(const std::string &romPath, std::ostream &out);
 // Writes the JSON document of every record kind to outPath, or to out when outPath is empty.

@@ -46,6 +46,18 @@ int main(int argc, char **argv)
     text->add_option("GROUP", textGroup, "group name or number");
     text->add_option("ENTRY", textEntry, "entry number");
 
+    auto *ipsCommand = app.add_subcommand("ips", "create or apply IPS patches");
+    ipsCommand->require_subcommand(1);
+    std::string ipsOriginal, ipsModified, ipsPatch, ipsRom, ipsApplyPatch, ipsOut;
+    auto *ipsCreate = ipsCommand->add_subcommand("create", "write the patch from ORIGINAL to MODIFIED");
+    ipsCreate->add_option("ORIGINAL", ipsOriginal)->required();
+    ipsCreate->add_option("MODIFIED", ipsModified)->required();
+    ipsCreate->add_option("PATCH", ipsPatch)->required();
+    auto *ipsApply = ipsCommand->add_subcommand("apply", "apply PATCH to ROM and write OUT");
+    ipsApply->add_option("ROM", ipsRom)->required();
+    ipsApply->add_option("PATCH", ipsApplyPatch)->required();
+    ipsApply->add_option("OUT", ipsOut)->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
@@ -61,6 +73,10 @@ int main(int argc, char **argv)
             printInfo(infoPath, std::cout);
         else if (*text)
             printText(options, textRom, textGroup, textEntry, std::cout);
+        else if (*ipsCreate)
+            createIpsPatch(ipsOriginal, ipsModified, ipsPatch);
+        else if (*ipsApply)
+            applyIpsPatch(ipsRom, ipsApplyPatch, ipsOut);
         else if (*render)
             renderPicture(options, renderWhat, renderRom, renderOut);
         else if (*exportCommand)

@@ -168,6 +168,27 @@ TEST(CliText, GroupsEntriesAndOneEntry)
     EXPECT_NE(cli("text " + rom + " Items 46").status, 0);
 }
 
+TEST(CliIps, CreateAndApply)
+{
+    test::TempDir dir;
+    const auto original = dir.write("original.nes", test::sampleBytes());
+    auto changed = test::sampleBytes();
+    changed[0x30010] = 99;
+    changed[0x3FFFF] ^= 1;
+    const auto modified = dir.write("modified.nes", changed);
+    const auto patch = dir.file("change.ips");
+    ASSERT_EQ(cli("ips create " + quoted(original) + " " + quoted(modified) + " " + quoted(patch)).status, 0);
+    const auto out = dir.file("out.nes");
+    ASSERT_EQ(cli("ips apply " + quoted(original) + " " + quoted(patch) + " " + quoted(out)).status, 0);
+    EXPECT_EQ(test::readFile(out), changed);
+
+    dir.write("bad.ips", {'P', 'A', 'T', 'C', 'H', 0, 0, 1, 0, 9, 1});
+    const auto bad = cli("ips apply " + quoted(original) + " " + quoted(dir.file("bad.ips")) + " " + quoted(dir.file("x.nes")));
+    EXPECT_NE(bad.status, 0);
+    EXPECT_EQ(std::count(bad.out.begin(), bad.out.end(), '\n'), 1) << bad.out;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.nes"))) << "nothing written";
+}
+
 TEST(CliData, DataOptionPointsAtAnotherTableDirectory)
 {
     test::TempDir dir;
