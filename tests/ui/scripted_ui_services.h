@@ -36,6 +36,17 @@ public:
         return answer;
     }
 
+    std::optional<QString> chooseFileToOpen(QWidget *, const QString &caption, const QString &) override
+    {
+        events.push_back("open file " + caption.toStdString());
+        return takeFile();
+    }
+    std::optional<QString> chooseFileToSave(QWidget *, const QString &caption, const QString &) override
+    {
+        events.push_back("save file " + caption.toStdString());
+        return takeFile();
+    }
+
     bool askYesNo(QWidget *, const QString &text, const QString &caption = {}) override
     {
         events.push_back("question");
@@ -71,10 +82,20 @@ public:
     std::vector<Message> messages;
     std::vector<Message> questions;
     std::deque<bool> yesNoAnswers;
+    std::deque<std::optional<QString>> fileAnswers;
     std::deque<std::optional<QString>> openAnswers;
     std::function<int(QDialog &)> onDialog;
 
 private:
+    std::optional<QString> takeFile()
+    {
+        if (fileAnswers.empty())
+            return std::nullopt;
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+
     static std::optional<int> takeAnswer(std::deque<std::optional<int>> &answers)
     {
         if (answers.empty())

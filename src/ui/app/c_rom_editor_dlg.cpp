@@ -3,7 +3,11 @@
 #include <cstdlib>
 #include <ctime>
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
 #include <QPushButton>
 
 #include "app/c_about.h"
@@ -18,6 +22,7 @@
 #include "editors/c_weapon.h"
 #include "graphics/c_font_dlg.h"
 #include "text/c_text.h"
+#include "patch/ips_patch.h"
 #include "rom/release_identifier.h"
 #include "rom/rom_file.h"
 #include "app/resource_loader.h"
@@ -46,6 +51,14 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
     auto *fileMenu = menuBar->addMenu(QStringLiteral("&File"));
     openRomAction_ = fileMenu->addAction(QStringLiteral("&Open rom"));
     openRomAction_->setObjectName(QStringLiteral("openRomAction"));
+    recentMenu_ = fileMenu->addMenu(QStringLiteral("Recent files"));
+    recentMenu_->setObjectName(QStringLiteral("recentFilesMenu"));
+    fileMenu->addSeparator();
+    createPatchAction_ = fileMenu->addAction(QStringLiteral("Create IPS patch..."));
+    createPatchAction_->setObjectName(QStringLiteral("createPatchAction"));
+    applyPatchAction_ = fileMenu->addAction(QStringLiteral("Apply IPS patch..."));
+    applyPatchAction_->setObjectName(QStringLiteral("applyPatchAction"));
+    fileMenu->addSeparator();
     auto *exitAction = fileMenu->addAction(QStringLiteral("E&xit"));
     exitAction->setObjectName(QStringLiteral("exitAction"));
     layout()->setMenuBar(menuBar);
@@ -56,6 +69,10 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
 
     connect(openRomAction_, &QAction::triggered, this, [this] { openRom(false); });
     connect(exitAction, &QAction::triggered, this, &QDialog::reject);
+    connect(createPatchAction_, &QAction::triggered, this, &CRomEditorDlg::createPatch);
+    connect(applyPatchAction_, &QAction::triggered, this, &CRomEditorDlg::applyPatch);
+    setAcceptDrops(true);
+    fillRecentFilesMenu();
     connect(ui->exitButton, &QPushButton::clicked, this, &CRomEditorDlg::exitProgram);
     connect(ui->aboutButton, &QPushButton::clicked, this, &CRomEditorDlg::showAbout);
     connect(ui->checkVersionButton, &QPushButton::clicked, this, &CRomEditorDlg::checkVersion);
@@ -63,6 +80,7 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
         connect(editorButton(editor.kind), &QPushButton::clicked, this, [this, kind = editor.kind] { launchEditor(kind); });
 
     updateEditorButtons();
+    updateImageActions();
     ui->exitButton->setFocus();
 }
 
@@ -119,11 +137,105 @@ bool CRomEditorDlg::loadRom(const QString &path)
         return false;
     }
     image_ = std::move(*loaded);
+    openedBytes_ = image_.bytes();
     showPictureFor(image_.sizeClass());
     ui->pathLabel->setText(path);
     ui->pathLabel->setToolTip(path);
     updateEditorButtons();
+    updateImageActions();
+    rememberRecentFile(path);
     return true;
+}
+
+void CRomEditorDlg::updateImageActions()
+{
+    createPatchAction_->setEnabled(image_.isLoaded());
+    applyPatchAction_->setEnabled(image_.isLoaded());
+}
+
+void CRomEditorDlg::rememberRecentFile(const QString &path)
+{
+    QSettings settings;
+    QStringList files = settings.value(QStringLiteral("recentFiles")).toStringList();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kRecentFileCount)
+        files.removeLast();
+    settings.setValue(QStringLiteral("recentFiles"), files);
+    fillRecentFilesMenu();
+}
+
+void CRomEditorDlg::fillRecentFilesMenu()
+{
+    recentMenu_->clear();
+    const QStringList files = QSettings().value(QStringLiteral("recentFiles")).toStringList();
+    for (const QString &file : files)
+        connect(recentMenu_->addAction(file), &QAction::triggered, this, [this, file] { loadRom(file); });
+    recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void CRomEditorDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.constFirst().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void CRomEditorDlg::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.constFirst().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    loadRom(urls.constFirst().toLocalFile());
+}
+
+void CRomEditorDlg::createPatch()
+{
+    if (!image_.isLoaded())
+        return;
+    const auto path = services_.chooseFileToSave(this, QStringLiteral("Create IPS patch"),
+                                                 QStringLiteral("IPS patches (*.ips)"));
+    if (!path)
+        return;
+    try {
+        const auto patch = ips::createPatch(openedBytes_, image_.bytes());
+        if (!saveRomFile(path->toStdString(), patch)) {
+            services_.showMessage(this, QStringLiteral("Unable to write the patch."));
+            return;
+        }
+        services_.showMessage(this, QStringLiteral("The patch was written to %1.").arg(*path));
+    } catch (const ips::PatchError &error) {
+        services_.showMessage(this, QString::fromUtf8(error.what()));
+    }
+}
+
+void CRomEditorDlg::applyPatch()
+{
+    if (!image_.isLoaded())
+        return;
+    const auto path = services_.chooseFileToOpen(this, QStringLiteral("Apply IPS patch"),
+                                                 QStringLiteral("IPS patches (*.ips);;All files (*)"));
+    if (!path)
+        return;
+    const auto patch = readRomFile(path->toStdString());
+    if (!patch) {
+        services_.showMessage(this, QStringLiteral("Unable to read the patch."));
+        return;
+    }
+    try {
+        auto applied = ips::applyPatch(image_.bytes(), patch->bytes());
+        // The patch may change the size: the image is classified again, as on opening.
+        image_ = RomImage(std::move(applied.bytes), image_.path());
+        showPictureFor(image_.sizeClass());
+        updateEditorButtons();
+        services_.showMessage(this, QStringLiteral("The patch changed %1 records, %2 bytes. Save in any editor to "
+                                                   "write them to the ROM.")
+                                        .arg(applied.records)
+                                        .arg(applied.bytesWritten));
+    } catch (const ips::PatchError &error) {
+        services_.showMessage(this, QString::fromUtf8(error.what()));
+    }
 }
 
 void CRomEditorDlg::showPictureFor(SizeClass sizeClass)

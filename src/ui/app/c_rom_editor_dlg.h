@@ -13,6 +13,9 @@
 #include "text/text_table.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QMenu;
 class QPushButton;
 
 namespace Ui {
@@ -50,11 +53,29 @@ public:
     [[nodiscard]] RomImage &image() { return image_; }
     [[nodiscard]] QPushButton *editorButton(EditorKind kind) const;
     [[nodiscard]] QAction *openRomAction() const { return openRomAction_; }
+    [[nodiscard]] QAction *createPatchAction() const { return createPatchAction_; }
+    [[nodiscard]] QAction *applyPatchAction() const { return applyPatchAction_; }
+    [[nodiscard]] QMenu *recentFilesMenu() const { return recentMenu_; }
+
+    // "Create IPS patch...": from the image as it was opened to the buffer as it is now.
+    void createPatch();
+    // "Apply IPS patch...": into the buffer; the next Save of any editor writes it.
+    void applyPatch();
+
+    // The last five ROMs opened, newest first, kept in the settings.
+    static constexpr int kRecentFileCount = 5;
     // What an editor is lent: the image, the tables of its set, the palette and the services.
     [[nodiscard]] EditorContext editorContext();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
     void loadDataFiles();
+    void rememberRecentFile(const QString &path);
+    void fillRecentFilesMenu();
+    void updateImageActions();
     void checkVersion();
     void showAbout();
     void exitProgram();
@@ -72,7 +93,11 @@ private:
     TextTable standardDteTable_;
     TextTable prototypeDteTable_;
     NesPalette palette_;
+    std::vector<std::uint8_t> openedBytes_; // the image as it was opened, for patches
     QAction *openRomAction_ = nullptr;
+    QAction *createPatchAction_ = nullptr;
+    QAction *applyPatchAction_ = nullptr;
+    QMenu *recentMenu_ = nullptr;
 };
 
 } // namespace talvek

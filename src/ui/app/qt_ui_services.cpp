@@ -34,6 +34,18 @@ std::optional<QString> QtUiServices::chooseRomToOpen(QWidget *parent)
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtUiServices::chooseFileToOpen(QWidget *parent, const QString &caption, const QString &filter)
+{
+    const QString path = QFileDialog::getOpenFileName(parent, caption, {}, filter);
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+std::optional<QString> QtUiServices::chooseFileToSave(QWidget *parent, const QString &caption, const QString &filter)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, caption, {}, filter);
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
 bool QtUiServices::askYesNo(QWidget *parent, const QString &text, const QString &caption)
 {
     QMessageBox box(QMessageBox::Question, caption.isEmpty() ? applicationTitle() : caption, text,

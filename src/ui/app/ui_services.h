@@ -21,6 +21,9 @@ public:
     virtual void showMessage(QWidget *parent, const QString &text, const QString &caption = {}) = 0;
     // The Open dialog for a ROM; nothing when the user cancels.
     virtual std::optional<QString> chooseRomToOpen(QWidget *parent) = 0;
+    // A file to open or to save, by caption and Qt name filter; nothing when the user cancels.
+    virtual std::optional<QString> chooseFileToOpen(QWidget *parent, const QString &caption, const QString &filter) = 0;
+    virtual std::optional<QString> chooseFileToSave(QWidget *parent, const QString &caption, const QString &filter) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(QWidget *parent, const QString &text, const QString &caption = {}) = 0;
     // Runs a modal dialog built by the caller and returns its result code.

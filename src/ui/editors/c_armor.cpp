@@ -1,5 +1,6 @@
 #include "c_armor.h"
 
+#include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
 #include "records/armor_json.h"
@@ -28,6 +29,7 @@ CArmor::CArmor(const EditorContext &context, QWidget *parent)
     connect(ui->saveButton, &QPushButton::clicked, this, &CArmor::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     ui->armorList->setCurrentRow(0);
+    addSaveShortcut(this, ui->saveButton, ui->armorList);
 }
 
 CArmor::~CArmor() = default;

@@ -1,5 +1,6 @@
 #include "c_character.h"
 
+#include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
 #include "graphics/c_graphic.h"
@@ -77,6 +78,7 @@ CCharacter::CCharacter(const EditorContext &context, QWidget *parent)
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->editSpriteButton, &QPushButton::clicked, this, &CCharacter::editSprite);
     ui->characterList->setCurrentRow(0);
+    addSaveShortcut(this, ui->saveButton, ui->characterList);
 }
 
 CCharacter::~CCharacter() = default;

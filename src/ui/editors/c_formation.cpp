@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
 #include "graphics/battle_palettes.h"
@@ -66,6 +67,7 @@ CFormation::CFormation(const EditorContext &context, QWidget *parent)
     connect(ui->saveButton, &QPushButton::clicked, this, &CFormation::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     ui->formationList->setCurrentRow(0);
+    addSaveShortcut(this, ui->saveButton, ui->formationList);
 }
 
 CFormation::~CFormation() = default;

@@ -1,5 +1,6 @@
 #include "c_monster.h"
 
+#include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
 #include "records/record_fields.h"
@@ -120,6 +121,7 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
     connect(ui->saveButton, &QPushButton::clicked, this, &CMonster::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     ui->monsterList->setCurrentRow(0);
+    addSaveShortcut(this, ui->saveButton, ui->monsterList);
 }
 
 CMonster::~CMonster() = default;

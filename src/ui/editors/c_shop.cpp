@@ -1,5 +1,6 @@
 #include "c_shop.h"
 
+#include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "text/text_codec.h"
 #include "ui_c_shop.h"
@@ -39,6 +40,7 @@ CShop::CShop(const EditorContext &context, QWidget *parent)
     connect(ui->saveButton, &QPushButton::clicked, this, &CShop::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     ui->shopList->setCurrentRow(0);
+    addSaveShortcut(this, ui->saveButton, ui->shopList);
 }
 
 CShop::~CShop() = default;

@@ -1,5 +1,6 @@
 #include "c_spell.h"
 
+#include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
 #include "graphics/battle_palettes.h"
@@ -74,6 +75,7 @@ CSpell::CSpell(const EditorContext &context, QWidget *parent)
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
     ui->spellList->setCurrentRow(0);
+    addSaveShortcut(this, ui->saveButton, ui->spellList);
     ui->aiList->setCurrentRow(0);
 }
 

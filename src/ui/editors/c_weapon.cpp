@@ -1,5 +1,6 @@
 #include "c_weapon.h"
 
+#include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
 #include "graphics/battle_palettes.h"
@@ -51,6 +52,7 @@ CWeapon::CWeapon(const EditorContext &context, QWidget *parent)
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     ui->changePaletteButton->setEnabled(false);
     ui->weaponList->setCurrentRow(0);
+    addSaveShortcut(this, ui->saveButton, ui->weaponList);
 }
 
 CWeapon::~CWeapon() = default;

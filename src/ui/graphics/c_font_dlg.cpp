@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "app/save_shortcut.h"
 #include "app/ui_services.h"
 #include "graphics/viewer_pictures.h"
 #include "ui_c_font_dlg.h"
@@ -25,6 +26,7 @@ CFontDlg::CFontDlg(const EditorContext &context, QWidget *parent)
     connect(ui->saveButton, &QPushButton::clicked, this,
             [this] { context_.services.showMessage(this, QString::fromUtf8(kViewerSaveMessage)); });
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    addSaveShortcut(this, ui->saveButton, nullptr);
 }
 
 CFontDlg::~CFontDlg() = default;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "app/save_shortcut.h"
 #include "app/ui_services.h"
 #include "graphics/c_font_dlg.h"
 #include "graphics/viewer_pictures.h"
@@ -30,6 +31,7 @@ CGraphic::CGraphic(const RomImage &image, const NesPalette &palette, UiServices 
     connect(ui->saveButton, &QPushButton::clicked, this,
             [this] { services_.showMessage(this, QString::fromUtf8(kViewerSaveMessage)); });
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    addSaveShortcut(this, ui->saveButton, nullptr);
 }
 
 CGraphic::~CGraphic() = default;

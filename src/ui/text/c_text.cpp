@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 
+#include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
 #include "text/number_parsing.h"
@@ -67,6 +68,7 @@ CText::CText(const EditorContext &context, QWidget *parent)
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
     ui->groupList->setCurrentRow(0);
+    addSaveShortcut(this, ui->saveButton, ui->entryList);
 }
 
 CText::~CText() = default;

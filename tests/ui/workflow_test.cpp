@@ -1,0 +1,126 @@
+#include <QAction>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+
+#include "app/c_rom_editor_dlg.h"
+#include "editor_fixture.h"
+#include "editors/c_armor.h"
+#include "patch/ips_patch.h"
+
+namespace talvek {
+namespace {
+
+class WorkflowTest : public test::EditorFixture {
+protected:
+    void SetUp() override { QSettings().remove(QStringLiteral("recentFiles")); }
+
+    std::unique_ptr<CRomEditorDlg> startOn(const std::string &path)
+    {
+        services.openAnswers.push_back(QString::fromStdString(path));
+        auto window = std::make_unique<CRomEditorDlg>(services, DataFileLocator({TALVEK_DATA_DIR}));
+        EXPECT_TRUE(window->initialise());
+        return window;
+    }
+};
+
+TEST_F(WorkflowTest, CreatePatchFromTheOpenedImageToTheBuffer)
+{
+    const auto rom = dir.write("rom.nes", test::sampleBytes());
+    auto window = startOn(rom);
+    window->image().bytes()[0x30010] = 42;
+    const auto patch = dir.file("change.ips");
+    services.fileAnswers = {QString::fromStdString(patch)};
+    window->createPatchAction()->trigger();
+    EXPECT_EQ(services.events.back(), "message");
+    const auto applied = ips::applyPatch(test::sampleBytes(), test::readFile(patch));
+    EXPECT_EQ(applied.bytes, window->image().bytes());
+    EXPECT_EQ(test::readFile(rom), test::sampleBytes()) << "the ROM itself is not saved";
+}
+
+TEST_F(WorkflowTest, ApplyPatchChangesTheBufferAndLeavesSavingToTheUser)
+{
+    const auto rom = dir.write("rom.nes", test::sampleBytes());
+    auto changed = test::sampleBytes();
+    changed[0x30011] = 7;
+    changed[0x30012] = 8;
+    const auto patch = dir.write("p.ips", ips::createPatch(test::sampleBytes(), changed));
+    auto window = startOn(rom);
+    services.fileAnswers = {QString::fromStdString(patch)};
+    window->applyPatchAction()->trigger();
+    EXPECT_EQ(window->image().bytes(), changed);
+    ASSERT_FALSE(services.messages.empty());
+    EXPECT_NE(services.messages.back().text.find("1 records, 2 bytes"), std::string::npos)
+        << services.messages.back().text;
+    EXPECT_EQ(test::readFile(rom), test::sampleBytes());
+
+    const auto damaged = dir.write("bad.ips", {'P', 'A', 'T', 'C', 'H', 0, 0});
+    services.fileAnswers = {QString::fromStdString(damaged)};
+    window->applyPatchAction()->trigger();
+    EXPECT_EQ(window->image().bytes(), changed) << "a damaged patch changes nothing";
+    EXPECT_NE(services.messages.back().text.find("damaged"), std::string::npos);
+
+    services.fileAnswers = {std::nullopt};
+    window->applyPatchAction()->trigger();
+    EXPECT_EQ(window->image().bytes(), changed);
+}
+
+TEST_F(WorkflowTest, RecentFilesSurviveARestart)
+{
+    const auto first = dir.write("first.nes", test::sampleBytes());
+    const auto second = dir.write("second.nes", test::sampleBytes(SampleKind::Prototype));
+    {
+        auto window = startOn(first);
+        window->loadRom(QString::fromStdString(second));
+        window->loadRom(QString::fromStdString(first));
+    }
+    auto window = startOn(second);
+    const auto actions = window->recentFilesMenu()->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), QString::fromStdString(second));
+    EXPECT_EQ(actions[1]->text(), QString::fromStdString(first));
+    actions[1]->trigger();
+    EXPECT_EQ(window->image().path(), first);
+
+    for (int i = 0; i < 7; ++i)
+        window->loadRom(QString::fromStdString(dir.write("r" + std::to_string(i) + ".nes", test::sampleBytes())));
+    EXPECT_EQ(window->recentFilesMenu()->actions().size(), CRomEditorDlg::kRecentFileCount);
+}
+
+TEST_F(WorkflowTest, ADroppedFileOpens)
+{
+    const auto first = dir.write("first.nes", test::sampleBytes());
+    const auto dropped = dir.write("dropped.nes", test::sampleBytes(SampleKind::Combo));
+    auto window = startOn(first);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &drop);
+    EXPECT_EQ(window->image().path(), dropped);
+    EXPECT_EQ(window->image().romBase(), 0x40000);
+}
+
+TEST_F(WorkflowTest, CtrlSSavesAndTheListKeepsTheFocus)
+{
+    openSample();
+    CArmor dialog(context());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto *list = find<QListWidget>(dialog, "armorList");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentRow(), 1);
+    type(dialog, "defenseEdit", QStringLiteral("77"));
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(image.bytes()[0x30010 + 6], 77);
+    EXPECT_EQ(savedFile(), image.bytes());
+    EXPECT_TRUE(list->hasFocus());
+}
+
+} // namespace
+} // namespace talvek
