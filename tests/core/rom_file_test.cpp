@@ -84,14 +84,27 @@ TEST(SaveRomFile, FailedWriteLeavesTheOldFile)
     const std::vector<std::uint8_t> old(300, 9);
     const auto path = dir.write("rom.nes", old);
     int calls = 0;
-    const ChunkWriter failing = [&](int fd, std::span<const std::uint8_t> bytes) {
+    SaveSteps diskFull;
+    diskFull.write = [&](int fd, std::span<const std::uint8_t> bytes) {
         ++calls;
         // Half the bytes reach the disk, then it is full.
         [[maybe_unused]] const auto written = ::write(fd, bytes.data(), bytes.size() / 2);
         return false;
     };
-    EXPECT_FALSE(saveRomFile(path, test::sampleBytes(), failing));
+    EXPECT_FALSE(saveRomFile(path, test::sampleBytes(), diskFull));
     EXPECT_EQ(calls, 1);
+    EXPECT_EQ(test::readFile(path), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << "temporary removed";
+}
+
+TEST(SaveRomFile, FailedRenameLeavesTheOldFile)
+{
+    test::TempDir dir;
+    const std::vector<std::uint8_t> old(300, 9);
+    const auto path = dir.write("rom.nes", old);
+    SaveSteps renameFails;
+    renameFails.rename = [](const std::string &, const std::string &) { return false; };
+    EXPECT_FALSE(saveRomFile(path, test::sampleBytes(), renameFails));
     EXPECT_EQ(test::readFile(path), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << "temporary removed";
 }

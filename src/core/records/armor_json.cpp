@@ -42,7 +42,7 @@ Json exportJson(const RomImage &image, const TextTable &table)
     return records;
 }
 
-bool importJson(RomImage &image, const Json &records, const TextTable &table)
+bool importJson(RomImage &image, const Json &records, const Json &current)
 {
     using json_support::asInteger;
     auto byteField = [&image](std::int64_t offset) {
@@ -50,7 +50,7 @@ bool importJson(RomImage &image, const Json &records, const TextTable &table)
             storeClampedByte(image, offset, asInteger(value, path));
         };
     };
-    return json_support::importRecords(records, exportJson(image, table), "armor", [&](int k, const Json &, const Json &) {
+    return json_support::importRecords(records, current, "armor", [&](int k, const Json &, const Json &) {
         const std::int64_t at = recordOffset(k);
         return std::map<std::string, json_support::FieldSetter>{
             {"defense", byteField(at + Defense)},

@@ -83,9 +83,9 @@ Json exportJson(const RomImage &image, const TextTable &table)
     return records;
 }
 
-bool importJson(RomImage &image, const Json &records, const TextTable &table)
+bool importJson(RomImage &image, const Json &records, const Json &currentRecords, const TextTable &table)
 {
-    const bool changed = json_support::importRecords(records, exportJson(image, table), "characters", [&](int i, const Json &current, const Json &) {
+    const bool changed = json_support::importRecords(records, currentRecords, "characters", [&](int i, const Json &current, const Json &) {
         const std::int64_t at = recordOffset(i);
         std::map<std::string, json_support::FieldSetter> setters;
         auto pair = [&image, &current](const char *key, std::int64_t left, std::int64_t right) {

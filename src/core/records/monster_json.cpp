@@ -147,10 +147,8 @@ void exportJson(const RomImage &image, const TextTable &table, Json &document)
     document["gil_amounts"] = wordTable(image, kGilAmounts, kGilAmountCount);
 }
 
-bool importJson(RomImage &image, const std::string &key, const Json &value, const TextTable &table)
+bool importJson(RomImage &image, const std::string &key, const Json &value, const Json &current, const TextTable &table)
 {
-    Json current;
-    exportJson(image, table, current);
     if (!current.contains(key))
         return false;
     const Json &now = current.at(key);

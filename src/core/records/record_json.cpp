@@ -34,22 +34,26 @@ void importAllRecords(RomImage &image, const Json &document, const TextTable &ta
     if (!image.holdsGameLayout())
         throw ImportError("the image is too small to hold the Final Fantasy II data");
     json_support::asObject(document, "document");
+    // Each kind compares against the image as it was before the import: the kinds' bytes do not overlap,
+    // and the export lists weapons (whose cast-spell labels name AI records) before the AI list.
+    const Json current = exportAllRecords(image, table);
     for (const auto &[key, value] : document.items()) {
+        const Json &now = current.contains(key) ? current.at(key) : Json();
         if (key == "armor")
-            armor::importJson(image, value, table);
+            armor::importJson(image, value, now);
         else if (key == "characters")
-            character::importJson(image, value, table);
+            character::importJson(image, value, now, table);
         else if (key == "gil")
             character::importGil(image, value);
         else if (key == "weapons")
-            weapon::importJson(image, value, table);
+            weapon::importJson(image, value, now, table);
         else if (key == "spells")
-            spell::importJson(image, value, table);
+            spell::importJson(image, value, now);
         else if (key == "ai_list")
-            spell::importAiJson(image, value, table);
+            spell::importAiJson(image, value, now, table);
         else if (key == "battle_palettes")
-            spell::importBattlePalettes(image, value);
-        else if (!monster::importJson(image, key, value, table) && !shop::importJson(image, key, value, table))
+            spell::importBattlePalettes(image, value, now);
+        else if (!monster::importJson(image, key, value, current, table) && !shop::importJson(image, key, value, current, table))
             throw ImportError("unknown record kind \"" + key + "\"");
     }
 }

@@ -79,9 +79,9 @@ Json exportJson(const RomImage &image, const TextTable &table)
     return records;
 }
 
-bool importJson(RomImage &image, const Json &records, const TextTable &table)
+bool importJson(RomImage &image, const Json &records, const Json &currentRecords)
 {
-    return json_support::importRecords(records, exportJson(image, table), "spells",
+    return json_support::importRecords(records, currentRecords, "spells",
                                        [&](int s, const Json &, const Json &element) {
         const std::int64_t at = recordOffset(s);
         auto byteField = [&image](std::int64_t offset) {
@@ -136,10 +136,10 @@ Json exportAiJson(const RomImage &image, const TextTable &table)
     return records;
 }
 
-bool importAiJson(RomImage &image, const Json &records, const TextTable &table)
+bool importAiJson(RomImage &image, const Json &records, const Json &currentRecords, const TextTable &table)
 {
     const auto names = ai_list::spellNames(image, table);
-    return json_support::importRecords(records, exportAiJson(image, table), "ai_list",
+    return json_support::importRecords(records, currentRecords, "ai_list",
                                        [&](int j, const Json &, const Json &) {
         const std::int64_t at = ai_list::recordOffset(j);
         auto clamped = [&image](std::int64_t offset, std::int64_t low, std::int64_t high) {
@@ -175,9 +175,8 @@ Json exportBattlePalettes(const RomImage &image)
     return palettes;
 }
 
-bool importBattlePalettes(RomImage &image, const Json &palettes)
+bool importBattlePalettes(RomImage &image, const Json &palettes, const Json &current)
 {
-    const Json current = exportBattlePalettes(image);
     json_support::asArray(palettes, "battle_palettes", kBattlePaletteCount);
     bool changed = false;
     for (int p = 0; p < kBattlePaletteCount; ++p) {

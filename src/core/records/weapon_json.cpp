@@ -49,7 +49,7 @@ Json exportJson(const RomImage &image, const TextTable &table)
     return records;
 }
 
-bool importJson(RomImage &image, const Json &records, const TextTable &table)
+bool importJson(RomImage &image, const Json &records, const Json &currentRecords, const TextTable &table)
 {
     const auto castSpells = castSpellList(image, table);
     auto byteField = [&image](std::int64_t offset, std::int64_t high) {
@@ -57,7 +57,7 @@ bool importJson(RomImage &image, const Json &records, const TextTable &table)
             storeClampedByte(image, offset, asInteger(value, path), 0, high);
         };
     };
-    return json_support::importRecords(records, exportJson(image, table), "weapons", [&](int i, const Json &current, const Json &element) {
+    return json_support::importRecords(records, currentRecords, "weapons", [&](int i, const Json &current, const Json &element) {
         const std::int64_t at = recordOffset(i);
         auto bits = [&image](std::int64_t offset, const std::array<std::string_view, 8> &labels) {
             return [&image, offset, &labels](const Json &value, const std::string &path) {

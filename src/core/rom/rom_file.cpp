@@ -65,7 +65,7 @@ std::optional<RomImage> readRomFile(const std::string &path)
     return RomImage(std::move(bytes), path);
 }
 
-bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes, const ChunkWriter &writer)
+bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes, const SaveSteps &steps)
 {
     namespace fs = std::filesystem;
     std::error_code error;
@@ -92,9 +92,13 @@ bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes, c
     if (file.get() < 0)
         return false;
 
-    const bool written = (writer ? writer(file.get(), bytes) : writeAll(file.get(), bytes))
+    const bool written = (steps.write ? steps.write(file.get(), bytes) : writeAll(file.get(), bytes))
         && ::fchmod(file.get(), mode) == 0 && ::fsync(file.get()) == 0;
-    if (!file.closeNow() || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
+    const auto renamed = [&] {
+        return steps.rename ? steps.rename(temporary, target.string())
+                            : std::rename(temporary.c_str(), target.c_str()) == 0;
+    };
+    if (!file.closeNow() || !written || !renamed()) {
         ::unlink(temporary.c_str());
         return false;
     }

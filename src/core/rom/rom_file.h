@@ -17,13 +17,17 @@ inline constexpr char kSaveFailedMessage[] = "Unable to save to ROM.";
 // is larger than any ROM this program knows, or cannot be read completely.
 [[nodiscard]] std::optional<RomImage> readRomFile(const std::string &path);
 
-// Writes a chunk to an open descriptor; returns false on failure. Replaceable so tests can fail writes.
-using ChunkWriter = std::function<bool(int fd, std::span<const std::uint8_t> bytes)>;
+// The two steps of a save that can fail on a real system, replaceable so tests can make them fail:
+// writing the bytes to the open temporary file, and renaming it over the ROM.
+struct SaveSteps {
+    std::function<bool(int fd, std::span<const std::uint8_t> bytes)> write;
+    std::function<bool(const std::string &from, const std::string &to)> rename;
+};
 
 // Replaces the file at path with bytes, atomically: a temporary file beside it is written, flushed and
 // renamed over it, keeping the file's permissions. A read-only ROM is refused and left untouched.
 // Returns false on any failure; the file is then exactly as it was.
 [[nodiscard]] bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes,
-                               const ChunkWriter &writer = {});
+                               const SaveSteps &steps = {});
 
 } // namespace talvek

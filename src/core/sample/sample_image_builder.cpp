@@ -369,6 +369,7 @@ void SampleImageBuilder::writeDialogue(std::vector<std::uint8_t> &bytes, std::in
 {
     // Encoded exactly as the text editor encodes: DTE pairs, keywords for names, a finger parameter.
     const KeywordList keywords = KeywordList::build(RomImage(bytes, {}), dteTable_);
+    const EncodingIndex encoder(dteTable_, &keywords);
     auto keyword = [&](int k) { return keywords[static_cast<std::uint8_t>(k)]; };
     auto text = [&](int bank, int n) -> std::pair<std::string, std::uint8_t> {
         const int seed = n + 7 * bank;
@@ -391,7 +392,7 @@ void SampleImageBuilder::writeDialogue(std::vector<std::uint8_t> &bytes, std::in
         SampleTextArea area(bytes, romBase, b.bankBase, b.begin, b.end, dteTable_);
         for (int n = 0; n < b.entries; ++n) {
             const auto [line, finger] = text(bank, n);
-            area.writePointedBytes(b.table, n, encodeText(line, dteTable_, &keywords, finger, true));
+            area.writePointedBytes(b.table, n, encodeText(line, encoder, finger, true));
         }
     }
 

@@ -29,7 +29,8 @@ std::size_t leadingCharacterLength(std::string_view text)
 std::string decodeString(std::span<const std::uint8_t> bytes, std::int64_t offset, const TextTable &table)
 {
     std::string text;
-    for (; inside(bytes, offset) && bytes[static_cast<std::size_t>(offset)] != kEndOfString; ++offset)
+    const std::int64_t end = offset + kMaxDecodedBytes;
+    for (; offset < end && inside(bytes, offset) && bytes[static_cast<std::size_t>(offset)] != kEndOfString; ++offset)
         text += table[bytes[static_cast<std::size_t>(offset)]];
     return text;
 }
@@ -47,7 +48,8 @@ DecodedDialogue decodeDialogue(std::span<const std::uint8_t> bytes, std::int64_t
 {
     DecodedDialogue result;
     auto byteAt = [&](std::int64_t at) { return bytes[static_cast<std::size_t>(at)]; };
-    while (inside(bytes, offset)) {
+    const std::int64_t end = offset + kMaxDecodedBytes;
+    while (offset < end && inside(bytes, offset)) {
         const std::uint8_t byte = byteAt(offset);
         if (byte == kEndOfString)
             break;
@@ -87,37 +89,67 @@ std::string decodeName(const RomImage &image, int k, const TextTable &table)
     return decodeString(image.bytes(), textPointerTarget(image, kNameBankBase, pointer), table);
 }
 
-std::vector<std::uint8_t> encodeText(std::string_view text, const TextTable &table, const KeywordList *keywords,
-                                     std::uint8_t fingerParameter, bool terminated)
+EncodingIndex::EncodingIndex(const TextTable &table, const KeywordList *keywords)
+{
+    auto addLength = [this](std::size_t length) {
+        if (length >= lengths_.size())
+            lengths_.resize(length + 1, false);
+        lengths_[length] = true;
+        longest_ = std::max(longest_, length);
+    };
+    // Entry 0x00 is never used; among equal texts the highest byte wins, so later bytes overwrite.
+    for (int byte = 0x01; byte <= 0xFF; ++byte) {
+        const std::string &text = table[static_cast<std::uint8_t>(byte)];
+        if (text.empty())
+            continue;
+        bytes_[text] = static_cast<std::uint8_t>(byte);
+        addLength(text.size());
+    }
+    if (!keywords)
+        return;
+    // Among equal keywords the lowest index wins, so only the first is kept.
+    for (int k = 0; k < KeywordList::kEntryCount; ++k) {
+        const std::string &text = (*keywords)[static_cast<std::uint8_t>(k)];
+        if (text.empty())
+            continue;
+        keywords_.try_emplace(text, static_cast<std::uint8_t>(k));
+        addLength(text.size());
+    }
+}
+
+std::optional<std::uint8_t> EncodingIndex::byte(std::string_view candidate) const
+{
+    const auto found = bytes_.find(candidate);
+    return found == bytes_.end() ? std::nullopt : std::optional<std::uint8_t>(found->second);
+}
+
+std::optional<std::uint8_t> EncodingIndex::keyword(std::string_view candidate) const
+{
+    const auto found = keywords_.find(candidate);
+    return found == keywords_.end() ? std::nullopt : std::optional<std::uint8_t>(found->second);
+}
+
+std::vector<std::uint8_t> encodeText(std::string_view text, const EncodingIndex &index, std::uint8_t fingerParameter,
+                                     bool terminated)
 {
     std::vector<std::uint8_t> out;
-    std::size_t maxLength = table.longestEntry();
-    if (keywords)
-        maxLength = std::max(maxLength, keywords->longestEntry());
-
+    std::size_t maxLength = index.longest();
     while (!text.empty()) {
         maxLength = std::min(maxLength, text.size()); // it never rises again
         bool matched = false;
         for (std::size_t length = maxLength; length >= 1 && !matched; --length) {
+            if (!index.hasLength(length))
+                continue;
             const std::string_view candidate = text.substr(0, length);
-            for (int byte = 0xFF; byte >= 0x01; --byte) {
-                if (table[static_cast<std::uint8_t>(byte)] != candidate)
-                    continue;
-                out.push_back(static_cast<std::uint8_t>(byte));
-                if (byte == kFingerCode)
+            if (const auto byte = index.byte(candidate)) {
+                out.push_back(*byte);
+                if (*byte == kFingerCode)
                     out.push_back(fingerParameter);
                 matched = true;
-                break;
-            }
-            if (!matched && keywords) {
-                for (int k = 0; k < KeywordList::kEntryCount; ++k) {
-                    if ((*keywords)[static_cast<std::uint8_t>(k)] != candidate)
-                        continue;
-                    out.push_back(kKeywordCode);
-                    out.push_back(static_cast<std::uint8_t>(k));
-                    matched = true;
-                    break;
-                }
+            } else if (const auto keyword = index.keyword(candidate)) {
+                out.push_back(kKeywordCode);
+                out.push_back(*keyword);
+                matched = true;
             }
             if (matched)
                 text.remove_prefix(length);
@@ -128,6 +160,12 @@ std::vector<std::uint8_t> encodeText(std::string_view text, const TextTable &tab
     if (terminated)
         out.push_back(kEndOfString);
     return out;
+}
+
+std::vector<std::uint8_t> encodeText(std::string_view text, const TextTable &table, const KeywordList *keywords,
+                                     std::uint8_t fingerParameter, bool terminated)
+{
+    return encodeText(text, EncodingIndex(table, keywords), fingerParameter, terminated);
 }
 
 std::uint8_t parseFingerParameter(std::string_view text)

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace talvek {
@@ -22,6 +23,9 @@ inline constexpr std::int64_t kNamePointerTable = 0x28210;
 inline constexpr std::int64_t kNameBankBase = 0x20010;
 
 // Every decoder reads by buffer index and stops at the end of the buffer; an offset outside it gives "".
+// A text without a terminator is shown up to kMaxDecodedBytes of the image: no text of the game comes near
+// that, and a garbled image stays quick to browse.
+inline constexpr std::int64_t kMaxDecodedBytes = 4096;
 
 // Table texts of the bytes up to, not including, the first 0x00.
 [[nodiscard]] std::string decodeString(std::span<const std::uint8_t> bytes, std::int64_t offset,
@@ -46,12 +50,33 @@ struct DecodedDialogue {
 // Name k of the name pointer table, decoded.
 [[nodiscard]] std::string decodeName(const RomImage &image, int k, const TextTable &table);
 
+// A lookup of a table's (and a keyword list's) texts for the encoder, giving exactly the greedy rule's
+// answers: for a candidate, the highest byte with that text, else the lowest keyword index. Build it once to
+// encode many texts with the same table.
+class EncodingIndex {
+public:
+    EncodingIndex(const TextTable &table, const KeywordList *keywords);
+    [[nodiscard]] std::size_t longest() const { return longest_; }
+    [[nodiscard]] bool hasLength(std::size_t length) const { return length < lengths_.size() && lengths_[length]; }
+    [[nodiscard]] std::optional<std::uint8_t> byte(std::string_view candidate) const;
+    [[nodiscard]] std::optional<std::uint8_t> keyword(std::string_view candidate) const;
+
+private:
+    std::unordered_map<std::string_view, std::uint8_t> bytes_;
+    std::unordered_map<std::string_view, std::uint8_t> keywords_;
+    std::vector<bool> lengths_;
+    std::size_t longest_ = 0;
+};
+
 // Greedy longest match, the highest byte winning among equal entries; keywords (0x18 k) only where the
 // table has no entry for a candidate; characters nothing matches are dropped. Every 0x16 is followed by
 // fingerParameter. A 0x00 ends the result when terminated.
 [[nodiscard]] std::vector<std::uint8_t> encodeText(std::string_view text, const TextTable &table,
                                                    const KeywordList *keywords, std::uint8_t fingerParameter,
                                                    bool terminated);
+
+[[nodiscard]] std::vector<std::uint8_t> encodeText(std::string_view text, const EncodingIndex &index,
+                                                   std::uint8_t fingerParameter, bool terminated);
 
 // The "Finger position" field: hexadecimal, clamped to 0 to 0xFF.
 [[nodiscard]] std::uint8_t parseFingerParameter(std::string_view text);

@@ -98,24 +98,34 @@ std::int64_t storedTextLength(const RomImage &image, int group, const TextEntryL
     return std::max<std::int64_t>(0, std::min(at, image.size()) - *location.textLocation);
 }
 
-std::vector<std::uint8_t> encodeTextEntry(int group, std::string_view text, const TextTable &table,
-                                          const KeywordList &keywords, std::uint8_t fingerParameter)
+TextEntryEncoder::TextEntryEncoder(const TextTable &table, const KeywordList &keywords)
+    : table_(table), withKeywords_(table, &keywords), withoutKeywords_(table, nullptr)
+{
+}
+
+std::vector<std::uint8_t> TextEntryEncoder::encode(int group, std::string_view text, std::uint8_t fingerParameter) const
 {
     const TextGroupKind kind = groupAt(group).kind;
     const bool characters = kind == TextGroupKind::Characters;
-    auto bytes = encodeText(text, table, kind == TextGroupKind::Dialogue ? &keywords : nullptr, fingerParameter,
+    auto bytes = encodeText(text, kind == TextGroupKind::Dialogue ? withKeywords_ : withoutKeywords_, fingerParameter,
                             !characters);
     if (characters) {
         // The six-byte field is always written whole: short names are padded with the table's space.
         std::uint8_t space = 0xFF;
         for (int byte = 0xFF; byte >= 0x01; --byte)
-            if (table[static_cast<std::uint8_t>(byte)] == " ") {
+            if (table_[static_cast<std::uint8_t>(byte)] == " ") {
                 space = static_cast<std::uint8_t>(byte);
                 break;
             }
         bytes.resize(6, space);
     }
     return bytes;
+}
+
+std::vector<std::uint8_t> encodeTextEntry(int group, std::string_view text, const TextTable &table,
+                                          const KeywordList &keywords, std::uint8_t fingerParameter)
+{
+    return TextEntryEncoder(table, keywords).encode(group, text, fingerParameter);
 }
 
 bool storeTextEntry(RomImage &image, const TextEntryLocation &location, const std::vector<std::uint8_t> &bytes,

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text_codec.h"
+
 namespace talvek {
 
 class KeywordList;
@@ -81,6 +83,18 @@ struct TextEntryContent {
 // which are cut or padded with the table's space to exactly six bytes.
 [[nodiscard]] std::vector<std::uint8_t> encodeTextEntry(int group, std::string_view text, const TextTable &table,
                                                         const KeywordList &keywords, std::uint8_t fingerParameter);
+
+// The same for many texts with one table: the encoder's lookups are built once.
+class TextEntryEncoder {
+public:
+    TextEntryEncoder(const TextTable &table, const KeywordList &keywords);
+    [[nodiscard]] std::vector<std::uint8_t> encode(int group, std::string_view text, std::uint8_t fingerParameter) const;
+
+private:
+    const TextTable &table_;
+    EncodingIndex withKeywords_;
+    EncodingIndex withoutKeywords_;
+};
 
 // Writes an edited entry in place: the new pointer value (where the entry has a pointer) and the bytes at
 // the text's location as it was when the entry was selected. False, writing nothing, when the bytes would

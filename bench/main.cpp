@@ -1,0 +1,182 @@
+// talvek_bench: how long the editors take on the sample image, in one run so the ratios are fair.
+#include <filesystem>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+
+#include "app/editor_context.h"
+#include "app/ui_services.h"
+#include "editors/c_armor.h"
+#include "editors/c_character.h"
+#include "editors/c_formation.h"
+#include "editors/c_monster.h"
+#include "editors/c_shop.h"
+#include "editors/c_spell.h"
+#include "editors/c_weapon.h"
+#include "graphics/c_font_dlg.h"
+#include "graphics/c_graphic.h"
+#include "graphics/viewer_pictures.h"
+#include "records/record_json.h"
+#include "rom/rom_file.h"
+#include "sample/sample_image_builder.h"
+#include "text/c_text.h"
+#include "text/keyword_list.h"
+#include "text/text_groups.h"
+
+namespace {
+
+using namespace talvek;
+
+// Answers nothing and shows nothing.
+class QuietServices : public UiServices {
+public:
+    void showMessage(QWidget *, const QString &, const QString &) override {}
+    std::optional<QString> chooseRomToOpen(QWidget *) override { return std::nullopt; }
+    std::optional<QString> chooseFileToOpen(QWidget *, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> chooseFileToSave(QWidget *, const QString &, const QString &) override { return std::nullopt; }
+    bool askYesNo(QWidget *, const QString &, const QString &) override { return true; }
+    int runDialog(QDialog &) override { return QDialog::Rejected; }
+    std::optional<int> pickNesColor(QWidget *, const NesPalette &, int) override { return std::nullopt; }
+    std::optional<int> pickBattlePalette(QWidget *, const RomImage &, const NesPalette &, int) override
+    {
+        return std::nullopt;
+    }
+};
+
+struct Fixture {
+    Fixture()
+    {
+        const std::string data = TALVEK_DATA_DIR;
+        dte = TextTable::loadFromFile(data + "/StandardDTETable.tbl").value();
+        plain = TextTable::loadFromFile(data + "/StandardTable.tbl").value();
+        palette.loadFromFile(data + "/NESPalette.pal");
+        path = (std::filesystem::temp_directory_path() / "talvek-bench.nes").string();
+        const auto bytes = SampleImageBuilder(dte).build(SampleKind::Standard);
+        (void)saveRomFile(path, bytes);
+        image = readRomFile(path).value();
+    }
+    ~Fixture() { std::filesystem::remove(path); }
+    EditorContext context() { return {image, dte, plain, palette, services}; }
+
+    TextTable dte, plain;
+    NesPalette palette;
+    QuietServices services;
+    std::string path;
+    RomImage image;
+};
+
+Fixture &fixture()
+{
+    static Fixture instance;
+    return instance;
+}
+
+template <typename Dialog>
+void openDialog(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Dialog dialog(fixture().context());
+        benchmark::DoNotOptimize(&dialog);
+    }
+}
+
+template <typename Dialog>
+void saveDialog(benchmark::State &state)
+{
+    Dialog dialog(fixture().context());
+    auto *save = dialog.template findChild<QPushButton *>(QStringLiteral("saveButton"));
+    for (auto _ : state)
+        save->click();
+}
+
+void openGraphic(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state) {
+        CGraphic viewer(f.image, f.palette, f.services, characterSpriteBlock(f.image), 0);
+        benchmark::DoNotOptimize(viewer.findChild<QWidget *>(QStringLiteral("pictureView")));
+    }
+}
+
+void bareAtomicWrite(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(saveRomFile(fixture().path, fixture().image.bytes()));
+}
+
+void decodeAllTexts(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state) {
+        const KeywordList keywords = KeywordList::build(f.image, f.dte);
+        std::size_t characters = 0;
+        for (int group = 0; group < static_cast<int>(kTextGroups.size()); ++group) {
+            const int entries = std::max(kTextGroups[static_cast<std::size_t>(group)].entries, 1);
+            for (int n = 0; n < entries; ++n)
+                characters += readTextEntry(f.image, group, locateTextEntry(f.image, group, n), f.dte, keywords).text.size();
+        }
+        benchmark::DoNotOptimize(characters);
+    }
+}
+
+void encodeAllDialogue(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    const KeywordList keywords = KeywordList::build(f.image, f.dte);
+    std::vector<std::pair<int, std::string>> texts;
+    for (int group : {11, 12, 13})
+        for (int n = 0; n < kTextGroups[static_cast<std::size_t>(group)].entries; ++n)
+            texts.emplace_back(group, readTextEntry(f.image, group, locateTextEntry(f.image, group, n), f.dte, keywords).text);
+    for (auto _ : state) {
+        const TextEntryEncoder encoder(f.dte, keywords);
+        for (const auto &[group, text] : texts)
+            benchmark::DoNotOptimize(encoder.encode(group, text, 0));
+    }
+}
+
+void exportThenImport(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state) {
+        const std::string text = exportAllRecords(f.image, f.dte).dump(2);
+        importAllRecords(f.image, json_support::Json::parse(text), f.dte);
+    }
+}
+
+} // namespace
+
+BENCHMARK(openDialog<CArmor>)->Name("open/Armor")->Unit(benchmark::kMillisecond);
+BENCHMARK(openDialog<CCharacter>)->Name("open/Character")->Unit(benchmark::kMillisecond);
+BENCHMARK(openDialog<CMonster>)->Name("open/Monster")->Unit(benchmark::kMillisecond);
+BENCHMARK(openDialog<CSpell>)->Name("open/Spells")->Unit(benchmark::kMillisecond);
+BENCHMARK(openDialog<CWeapon>)->Name("open/Weapon")->Unit(benchmark::kMillisecond);
+BENCHMARK(openDialog<CText>)->Name("open/Text")->Unit(benchmark::kMillisecond);
+BENCHMARK(openDialog<CShop>)->Name("open/Shop")->Unit(benchmark::kMillisecond);
+BENCHMARK(openDialog<CFontDlg>)->Name("open/Font")->Unit(benchmark::kMillisecond);
+BENCHMARK(openDialog<CFormation>)->Name("open/Formation")->Unit(benchmark::kMillisecond);
+BENCHMARK(openGraphic)->Name("open/Graphics viewer")->Unit(benchmark::kMillisecond);
+BENCHMARK(bareAtomicWrite)->Name("save/bare atomic write")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveDialog<CArmor>)->Name("save/Armor")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveDialog<CCharacter>)->Name("save/Character")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveDialog<CMonster>)->Name("save/Monster")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveDialog<CSpell>)->Name("save/Spells")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveDialog<CWeapon>)->Name("save/Weapon")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveDialog<CText>)->Name("save/Text")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveDialog<CShop>)->Name("save/Shop")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveDialog<CFormation>)->Name("save/Formation")->Unit(benchmark::kMillisecond);
+BENCHMARK(decodeAllTexts)->Name("codec/decode every text")->Unit(benchmark::kMillisecond);
+BENCHMARK(encodeAllDialogue)->Name("codec/encode all dialogue")->Unit(benchmark::kMillisecond);
+BENCHMARK(exportThenImport)->Name("cli/export then import")->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
