@@ -50,6 +50,14 @@ std::vector<std::string> asStrings(const Json &value, const std::string &path)
     return strings;
 }
 
+std::int64_t checkedIndex(const Json &value, const std::string &path, int count)
+{
+    const auto index = asInteger(value, path);
+    if (index < 0 || index >= count)
+        throw ImportError(path + ": no entry " + std::to_string(index) + " (0 to " + std::to_string(count - 1) + ")");
+    return index;
+}
+
 bool differs(const Json &value, const Json &current, const std::string &key)
 {
     return !current.is_object() || !current.contains(key) || current.at(key) != value;

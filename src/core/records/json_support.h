@@ -29,9 +29,23 @@ const Json &asArray(const Json &value, const std::string &path);
 const Json &asObject(const Json &value, const std::string &path);
 [[nodiscard]] std::vector<std::string> asStrings(const Json &value, const std::string &path);
 
+
 // True when an imported part is absent from the current export or differs from it.
 [[nodiscard]] bool differs(const Json &value, const Json &current, const std::string &key);
 [[nodiscard]] bool differs(const Json &value, const Json &current, std::size_t index);
+
+// An index into a table of count entries; anything else is refused.
+[[nodiscard]] std::int64_t checkedIndex(const Json &value, const std::string &path, int count);
+
+// A table of count entries: each entry that differs from the image's current one is written by set.
+template <typename Setter>
+void importTable(const Json &value, const Json &current, const std::string &key, std::size_t count, Setter set)
+{
+    asArray(value, key, count);
+    for (std::size_t i = 0; i < count; ++i)
+        if (differs(value[i], current, i))
+            set(static_cast<int>(i), value[i], key + "[" + std::to_string(i) + "]");
+}
 
 // A list choice: null for position 0, the entry's label, or the stored byte itself where the list has no entry.
 using LabelAt = std::function<std::string(int position)>;

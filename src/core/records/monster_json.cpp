@@ -1,5 +1,7 @@
 #include "monster_json.h"
 
+#include <set>
+
 #include "element_bits.h"
 #include "monster_record.h"
 #include "race_bits.h"
@@ -8,17 +10,11 @@
 namespace talvek::monster {
 
 using json_support::asInteger;
+using json_support::checkedIndex;
+using json_support::importTable;
 using json_support::Json;
 
 namespace {
-
-std::int64_t checkedIndex(const Json &value, const std::string &path, int count)
-{
-    const auto index = asInteger(value, path);
-    if (index < 0 || index >= count)
-        throw ImportError(path + ": no entry " + std::to_string(index) + " (0 to " + std::to_string(count - 1) + ")");
-    return index;
-}
 
 Json effectJson(std::uint8_t byte)
 {
@@ -65,16 +61,6 @@ std::uint8_t dropOfJson(const Json &value, const std::vector<std::string> &items
             if (items[b] == item.get<std::string>())
                 return static_cast<std::uint8_t>(b);
     throw ImportError(path + ".item: no item named " + item.dump());
-}
-
-// A table of count entries: each entry that differs from the image is written by set.
-template <typename Setter>
-void importTable(const Json &value, const Json &current, const std::string &key, std::size_t count, Setter set)
-{
-    json_support::asArray(value, key, count);
-    for (std::size_t i = 0; i < count; ++i)
-        if (json_support::differs(value[i], current, i))
-            set(static_cast<int>(i), value[i], key + "[" + std::to_string(i) + "]");
 }
 
 Json bitSets(const RomImage &image, std::int64_t table, const std::array<std::string_view, 8> &labels)
@@ -149,7 +135,11 @@ void exportJson(const RomImage &image, const TextTable &table, Json &document)
 
 bool importJson(RomImage &image, const std::string &key, const Json &value, const Json &current, const TextTable &table)
 {
-    if (!current.contains(key))
+    static const std::set<std::string> kKeys{"monsters", "hp_mp_values", "hits_blocks_mdef_values",
+                                             "accuracy_evade_meva_values", "strength_defense_morale_values",
+                                             "added_effects", "race_sets", "resist_sets", "absorb_weakness_sets",
+                                             "ai_scripts", "spoils_sets", "gil_amounts"};
+    if (!kKeys.contains(key))
         return false;
     const Json &now = current.at(key);
     auto bytes = [&](std::int64_t base, int count) {

@@ -1,5 +1,7 @@
 #include "shop_formation_json.h"
 
+#include <set>
+
 #include "formation_record.h"
 #include "monster_record.h"
 #include "record_fields.h"
@@ -9,17 +11,11 @@
 namespace talvek::shop {
 
 using json_support::asInteger;
+using json_support::checkedIndex;
+using json_support::importTable;
 using json_support::Json;
 
 namespace {
-
-std::int64_t checkedIndex(const Json &value, const std::string &path, int count)
-{
-    const auto index = asInteger(value, path);
-    if (index < 0 || index >= count)
-        throw ImportError(path + ": no entry " + std::to_string(index) + " (0 to " + std::to_string(count - 1) + ")");
-    return index;
-}
 
 Json slotJson(const RomImage &image, const TextTable &table, std::uint8_t item, std::uint8_t price)
 {
@@ -59,15 +55,6 @@ std::uint8_t monsterOfJson(const RomImage &image, const TextTable &table, const 
             if (monster::name(image, id, table) == value.get<std::string>())
                 return static_cast<std::uint8_t>(id);
     throw ImportError(path + ": no monster named " + value.dump());
-}
-
-template <typename Setter>
-void importTable(const Json &value, const Json &current, const std::string &key, std::size_t count, Setter set)
-{
-    json_support::asArray(value, key, count);
-    for (std::size_t i = 0; i < count; ++i)
-        if (json_support::differs(value[i], current, i))
-            set(static_cast<int>(i), value[i], key + "[" + std::to_string(i) + "]");
 }
 
 } // namespace
@@ -130,7 +117,9 @@ void exportJson(const RomImage &image, const TextTable &table, Json &document)
 
 bool importJson(RomImage &image, const std::string &key, const Json &value, const Json &current, const TextTable &table)
 {
-    if (!current.contains(key))
+    static const std::set<std::string> kKeys{"shops", "buy_prices", "sell_prices", "formations", "monster_sets",
+                                             "quantity_sets"};
+    if (!kKeys.contains(key))
         return false;
     const Json &now = current.at(key);
     using namespace formation;

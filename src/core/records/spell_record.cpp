@@ -10,17 +10,26 @@ bool statusGroupShown(std::optional<int> type)
     return type == kPermanentAilmentType || type == kTemporaryAilmentType;
 }
 
+namespace {
+
+// The status boxes of the two ailment types are the added effect's ailment boxes.
+int effectOf(std::optional<int> type)
+{
+    if (type == kPermanentAilmentType)
+        return PermanentAilment;
+    return type == kTemporaryAilmentType ? TemporaryAilment : Nothing;
+}
+
+} // namespace
+
 bool statusBoxShown(std::optional<int> type, int box)
 {
-    return type == kPermanentAilmentType || (type == kTemporaryAilmentType && box > 0);
+    return boxShown(effectOf(type), box);
 }
 
 std::string_view statusBoxLabel(std::optional<int> type, int box)
 {
-    if (!statusBoxShown(type, box))
-        return {};
-    return type == kPermanentAilmentType ? kPermanentAilmentLabels[static_cast<std::size_t>(box)]
-                                         : kTemporaryAilmentLabels[static_cast<std::size_t>(box)];
+    return ailmentLabel(effectOf(type), box);
 }
 
 std::string_view powerLabel(std::optional<int> type)

@@ -2,6 +2,7 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
+#include "editors/ailment_boxes.h"
 #include "app/ui_services.h"
 #include "records/record_fields.h"
 #include "ui_c_monster.h"
@@ -209,13 +210,7 @@ void CMonster::showBitSets()
 
 void CMonster::showAddedEffect(int entry)
 {
-    for (int box = 0; box < kAilmentBoxCount; ++box) {
-        QCheckBox *check = ailmentChecks_[static_cast<std::size_t>(box)];
-        check->setVisible(boxShown(entry, box));
-        const auto label = ailmentLabel(entry, box);
-        if (!label.empty())
-            check->setText(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
-    }
+    showAilmentBoxes(ailmentChecks_, entry);
 }
 
 void CMonster::setUpAttacks()

@@ -2,6 +2,7 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
+#include "editors/ailment_boxes.h"
 #include "app/ui_services.h"
 #include "graphics/battle_palettes.h"
 #include "graphics/swatch_geometry.h"
@@ -64,14 +65,7 @@ int CWeapon::selectedRecord() const
 
 void CWeapon::showAddedEffect(int entry)
 {
-    // Only visibility and captions follow the entry; the check states stay as they are.
-    for (int box = 0; box < kAilmentBoxCount; ++box) {
-        QCheckBox *check = ailmentChecks_[static_cast<std::size_t>(box)];
-        check->setVisible(boxShown(entry, box));
-        const auto label = ailmentLabel(entry, box);
-        if (!label.empty())
-            check->setText(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
-    }
+    showAilmentBoxes(ailmentChecks_, entry);
 }
 
 void CWeapon::showRecord(int i)
