@@ -11,9 +11,9 @@ using json_support::Json;
 
 namespace {
 
-constexpr const char *kStatKeys[kStatCount] = {"str", "agi", "vit", "int", "soul"};
-constexpr const char *kSkillKeys[kSkillCount] = {"fist", "shield", "knife", "cane", "spear", "sword", "axe", "bow"};
-constexpr const char *kSlotKeys[kSlotCount] = {"head", "body", "glove", "right_hand", "left_hand", "belt_1", "belt_2"};
+constexpr std::string_view kStatKeys[kStatCount] = {"str", "agi", "vit", "int", "soul"};
+constexpr std::string_view kSkillKeys[kSkillCount] = {"fist", "shield", "knife", "cane", "spear", "sword", "axe", "bow"};
+constexpr std::string_view kSlotKeys[kSlotCount] = {"head", "body", "glove", "right_hand", "left_hand", "belt_1", "belt_2"};
 
 json_support::LabelAt itemNames(const RomImage &image, const TextTable &table, const IdList &list)
 {
@@ -53,13 +53,13 @@ Json exportJson(const RomImage &image, const TextTable &table)
             {"mp", {readU16(image, at + kMpLeft), readU16(image, at + kMpRight)}},
         };
         for (int s = 0; s < kStatCount; ++s)
-            record[kStatKeys[s]] = image.game(at + kStrength + s);
+            record[std::string(kStatKeys[s])] = image.game(at + kStrength + s);
         record["mag"] = image.game(at + kMagic);
         record["eva"] = {shownLevel(image, at + kEvadeLeft), image.game(at + kEvadeRight)};
         record["m_def"] = {shownLevel(image, at + kMagDefLeft), image.game(at + kMagDefRight)};
         Json skills = Json::object();
         for (int s = 0; s < kSkillCount; ++s)
-            skills[kSkillKeys[s]] = levelExp(image, at + kSkills + 2 * s);
+            skills[std::string(kSkillKeys[s])] = levelExp(image, at + kSkills + 2 * s);
         record["skills"] = skills;
         Json spells = Json::array();
         for (int k = 0; k < kSpellSlotCount; ++k) {
@@ -72,7 +72,7 @@ Json exportJson(const RomImage &image, const TextTable &table)
         Json equipment = Json::object();
         for (int slot = 0; slot < kSlotCount; ++slot) {
             const IdList &list = kSlotLists[static_cast<std::size_t>(slot)];
-            equipment[kSlotKeys[slot]] =
+            equipment[std::string(kSlotKeys[slot])] =
                 json_support::choiceToJson(image.game(at + kEquipment + slot), list, itemNames(image, table, list));
         }
         record["equipment"] = equipment;
@@ -116,15 +116,14 @@ bool importJson(RomImage &image, const Json &records, const Json &currentRecords
         setters["hp"] = pair("hp", at + kHpLeft, at + kHpRight);
         setters["mp"] = pair("mp", at + kMpLeft, at + kMpRight);
         for (int s = 0; s < kStatCount; ++s)
-            setters[kStatKeys[s]] = byte99(at + kStrength + s);
+            setters[std::string(kStatKeys[s])] = byte99(at + kStrength + s);
         setters["mag"] = byte99(at + kMagic);
         setters["eva"] = levelPair("eva", at + kEvadeLeft);
         setters["m_def"] = levelPair("m_def", at + kMagDefLeft);
         setters["skills"] = [&image, &current, at](const Json &value, const std::string &path) {
             json_support::asObject(value, path);
             for (const auto &[key, item] : value.items()) {
-                const auto *found = std::find_if(std::begin(kSkillKeys), std::end(kSkillKeys),
-                                                 [&key](const char *name) { return key == name; });
+                const auto *found = std::find(std::begin(kSkillKeys), std::end(kSkillKeys), std::string_view(key));
                 if (found == std::end(kSkillKeys))
                     throw ImportError(path + ": unknown skill \"" + key + "\"");
                 storeLevelExp(image, at + kSkills + 2 * (found - std::begin(kSkillKeys)), item,
@@ -149,8 +148,7 @@ bool importJson(RomImage &image, const Json &records, const Json &currentRecords
         setters["equipment"] = [&image, &table, &current, at](const Json &value, const std::string &path) {
             json_support::asObject(value, path);
             for (const auto &[key, item] : value.items()) {
-                const auto *found = std::find_if(std::begin(kSlotKeys), std::end(kSlotKeys),
-                                                 [&key](const char *name) { return key == name; });
+                const auto *found = std::find(std::begin(kSlotKeys), std::end(kSlotKeys), std::string_view(key));
                 if (found == std::end(kSlotKeys))
                     throw ImportError(path + ": unknown slot \"" + key + "\"");
                 if (!json_support::differs(item, current.at("equipment"), key))
