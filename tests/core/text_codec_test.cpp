@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "rom/rom_image.h"
 #include "test_support.h"
 #include "text/keyword_list.h"
@@ -67,6 +69,65 @@ TEST(EncodeText, FingerCodeCarriesTheParameter)
 {
     const auto table = tableOf({{0x16, "[F]"}, {0x41, "a"}});
     EXPECT_EQ(encodeText("[F]a[F]", table, nullptr, 0x7C, true), (Bytes{0x16, 0x7C, 0x41, 0x16, 0x7C, 0x00}));
+}
+
+// The encoding rule written out as plainly as it is specified, to check the indexed encoder against.
+Bytes referenceEncode(std::string_view text, const TextTable &table, const KeywordList *keywords, std::uint8_t finger)
+{
+    Bytes out;
+    std::size_t maxLength = table.longestEntry();
+    if (keywords)
+        maxLength = std::max(maxLength, keywords->longestEntry());
+    while (!text.empty()) {
+        maxLength = std::min(maxLength, text.size());
+        bool matched = false;
+        for (std::size_t length = maxLength; length >= 1 && !matched; --length) {
+            const auto candidate = text.substr(0, length);
+            for (int byte = 0xFF; byte >= 1 && !matched; --byte)
+                if (table[static_cast<std::uint8_t>(byte)] == candidate) {
+                    out.push_back(static_cast<std::uint8_t>(byte));
+                    if (byte == 0x16)
+                        out.push_back(finger);
+                    matched = true;
+                }
+            for (int k = 0; keywords && !matched && k < 256; ++k)
+                if ((*keywords)[static_cast<std::uint8_t>(k)] == candidate) {
+                    out.push_back(0x18);
+                    out.push_back(static_cast<std::uint8_t>(k));
+                    matched = true;
+                }
+            if (matched)
+                text.remove_prefix(length);
+        }
+        if (!matched)
+            text.remove_prefix(1);
+    }
+    out.push_back(0);
+    return out;
+}
+
+TEST(EncodeText, IndexedEncoderMatchesTheRuleOnRandomTables)
+{
+    std::mt19937 random(3);
+    auto word = [&](std::size_t maxLength) {
+        std::string w(1 + random() % maxLength, 'a');
+        for (auto &c : w)
+            c = static_cast<char>('a' + random() % 3);
+        return w;
+    };
+    for (int round = 0; round < 300; ++round) {
+        TextTable table;
+        for (int i = 0; i < 12; ++i)
+            table.set(static_cast<std::uint8_t>(random() % 256), word(4));
+        KeywordList keywords;
+        for (int i = 0; i < 6; ++i)
+            keywords.set(static_cast<std::uint8_t>(random() % 256), word(6));
+        const std::string text = word(40) + "z" + word(40);
+        const bool withKeywords = round % 2 == 0;
+        ASSERT_EQ(encodeText(text, table, withKeywords ? &keywords : nullptr, 9, true),
+                  referenceEncode(text, table, withKeywords ? &keywords : nullptr, 9))
+            << "round " << round;
+    }
 }
 
 TEST(FingerParameter, ParsedAsClampedHex)

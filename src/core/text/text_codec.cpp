@@ -91,71 +91,98 @@ std::string decodeName(const RomImage &image, int k, const TextTable &table)
 
 EncodingIndex::EncodingIndex(const TextTable &table, const KeywordList *keywords)
 {
-    auto addLength = [this](std::size_t length) {
-        if (length >= lengths_.size())
-            lengths_.resize(length + 1, false);
-        lengths_[length] = true;
-        longest_ = std::max(longest_, length);
-    };
     // Entry 0x00 is never used; among equal texts the highest byte wins, so later bytes overwrite.
-    for (int byte = 0x01; byte <= 0xFF; ++byte) {
-        const std::string &text = table[static_cast<std::uint8_t>(byte)];
-        if (text.empty())
-            continue;
-        bytes_[text] = static_cast<std::uint8_t>(byte);
-        addLength(text.size());
-    }
-    if (!keywords)
+    for (int byte = 0x01; byte <= 0xFF; ++byte)
+        insert(table[static_cast<std::uint8_t>(byte)], false, byte);
+    if (keywords)
+        for (int k = 0; k < KeywordList::kEntryCount; ++k)
+            insert((*keywords)[static_cast<std::uint8_t>(k)], true, k);
+    std::stable_sort(longEntries_.begin(), longEntries_.end(),
+                     [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
+}
+
+void EncodingIndex::insert(std::string_view text, bool keyword, int value)
+{
+    if (text.empty())
         return;
-    // Among equal keywords the lowest index wins, so only the first is kept.
-    for (int k = 0; k < KeywordList::kEntryCount; ++k) {
-        const std::string &text = (*keywords)[static_cast<std::uint8_t>(k)];
-        if (text.empty())
-            continue;
-        keywords_.try_emplace(text, static_cast<std::uint8_t>(k));
-        addLength(text.size());
+    if (text.size() > kTrieLimit) {
+        // Among equal long texts keep the same precedence as the trie: highest byte, then lowest keyword.
+        for (auto &[entry, match] : longEntries_)
+            if (entry == text) {
+                if (!keyword && !match.keyword)
+                    match.value = static_cast<std::uint8_t>(value);
+                return;
+            }
+        longEntries_.push_back({text, Match{text.size(), keyword, static_cast<std::uint8_t>(value)}});
+        return;
     }
+    int node = 0;
+    for (char c : text) {
+        auto &children = nodes_[static_cast<std::size_t>(node)].children;
+        const auto found = std::find_if(children.begin(), children.end(), [c](const auto &child) { return child.first == c; });
+        if (found != children.end()) {
+            node = found->second;
+        } else {
+            const int next = static_cast<int>(nodes_.size());
+            nodes_[static_cast<std::size_t>(node)].children.emplace_back(c, next);
+            nodes_.emplace_back();
+            node = next;
+        }
+    }
+    Node &end = nodes_[static_cast<std::size_t>(node)];
+    if (!keyword)
+        end.byte = value;
+    else if (end.keyword < 0)
+        end.keyword = value; // the lowest index wins
 }
 
-std::optional<std::uint8_t> EncodingIndex::byte(std::string_view candidate) const
+std::optional<EncodingIndex::Match> EncodingIndex::longestMatch(std::string_view text) const
 {
-    const auto found = bytes_.find(candidate);
-    return found == bytes_.end() ? std::nullopt : std::optional<std::uint8_t>(found->second);
-}
-
-std::optional<std::uint8_t> EncodingIndex::keyword(std::string_view candidate) const
-{
-    const auto found = keywords_.find(candidate);
-    return found == keywords_.end() ? std::nullopt : std::optional<std::uint8_t>(found->second);
+    for (const auto &[entry, match] : longEntries_)
+        if (text.size() >= entry.size() && text.substr(0, entry.size()) == entry) {
+            // A table entry of the same length wins over a keyword.
+            for (const auto &[other, otherMatch] : longEntries_)
+                if (!otherMatch.keyword && other == entry)
+                    return otherMatch;
+            return match;
+        }
+    std::optional<Match> best;
+    int node = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto &children = nodes_[static_cast<std::size_t>(node)].children;
+        const char c = text[i];
+        const auto found = std::find_if(children.begin(), children.end(), [c](const auto &child) { return child.first == c; });
+        if (found == children.end())
+            break;
+        node = found->second;
+        const Node &here = nodes_[static_cast<std::size_t>(node)];
+        if (here.byte >= 0)
+            best = Match{i + 1, false, static_cast<std::uint8_t>(here.byte)};
+        else if (here.keyword >= 0)
+            best = Match{i + 1, true, static_cast<std::uint8_t>(here.keyword)};
+    }
+    return best;
 }
 
 std::vector<std::uint8_t> encodeText(std::string_view text, const EncodingIndex &index, std::uint8_t fingerParameter,
                                      bool terminated)
 {
     std::vector<std::uint8_t> out;
-    std::size_t maxLength = index.longest();
     while (!text.empty()) {
-        maxLength = std::min(maxLength, text.size()); // it never rises again
-        bool matched = false;
-        for (std::size_t length = maxLength; length >= 1 && !matched; --length) {
-            if (!index.hasLength(length))
-                continue;
-            const std::string_view candidate = text.substr(0, length);
-            if (const auto byte = index.byte(candidate)) {
-                out.push_back(*byte);
-                if (*byte == kFingerCode)
-                    out.push_back(fingerParameter);
-                matched = true;
-            } else if (const auto keyword = index.keyword(candidate)) {
-                out.push_back(kKeywordCode);
-                out.push_back(*keyword);
-                matched = true;
-            }
-            if (matched)
-                text.remove_prefix(length);
+        const auto match = index.longestMatch(text);
+        if (!match) {
+            text.remove_prefix(leadingCharacterLength(text)); // nothing matches: the character is dropped
+            continue;
         }
-        if (!matched)
-            text.remove_prefix(leadingCharacterLength(text));
+        if (match->keyword) {
+            out.push_back(kKeywordCode);
+            out.push_back(match->value);
+        } else {
+            out.push_back(match->value);
+            if (match->value == kFingerCode)
+                out.push_back(fingerParameter);
+        }
+        text.remove_prefix(match->length);
     }
     if (terminated)
         out.push_back(kEndOfString);

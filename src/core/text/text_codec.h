@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace talvek {
@@ -50,22 +49,33 @@ struct DecodedDialogue {
 // Name k of the name pointer table, decoded.
 [[nodiscard]] std::string decodeName(const RomImage &image, int k, const TextTable &table);
 
-// A lookup of a table's (and a keyword list's) texts for the encoder, giving exactly the greedy rule's
-// answers: for a candidate, the highest byte with that text, else the lowest keyword index. Build it once to
-// encode many texts with the same table.
+// The table's (and a keyword list's) texts arranged for the encoder, giving exactly the greedy rule's answer:
+// the longest entry the text starts with; at that length the highest byte, else the lowest keyword index.
+// Build it once to encode many texts with the same table.
 class EncodingIndex {
 public:
     EncodingIndex(const TextTable &table, const KeywordList *keywords);
-    [[nodiscard]] std::size_t longest() const { return longest_; }
-    [[nodiscard]] bool hasLength(std::size_t length) const { return length < lengths_.size() && lengths_[length]; }
-    [[nodiscard]] std::optional<std::uint8_t> byte(std::string_view candidate) const;
-    [[nodiscard]] std::optional<std::uint8_t> keyword(std::string_view candidate) const;
+
+    struct Match {
+        std::size_t length = 0;
+        bool keyword = false;
+        std::uint8_t value = 0; // the byte, or the keyword index
+    };
+    // The match for the start of text, or nothing when no entry begins it.
+    [[nodiscard]] std::optional<Match> longestMatch(std::string_view text) const;
 
 private:
-    std::unordered_map<std::string_view, std::uint8_t> bytes_;
-    std::unordered_map<std::string_view, std::uint8_t> keywords_;
-    std::vector<bool> lengths_;
-    std::size_t longest_ = 0;
+    // A trie of the entries; entries too long for it (a garbled table) are compared one by one.
+    struct Node {
+        std::vector<std::pair<char, int>> children;
+        int byte = -1;
+        int keyword = -1;
+    };
+    static constexpr std::size_t kTrieLimit = 1024;
+    void insert(std::string_view text, bool keyword, int value);
+
+    std::vector<Node> nodes_{1};
+    std::vector<std::pair<std::string_view, Match>> longEntries_; // longest first
 };
 
 // Greedy longest match, the highest byte winning among equal entries; keywords (0x18 k) only where the

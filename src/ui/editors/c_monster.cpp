@@ -224,15 +224,21 @@ void CMonster::setUpAttacks()
     }
 }
 
-void CMonster::fillDropRow(const DropRow &row, bool gil, int selection)
+void CMonster::fillDropRow(int index, bool gil, int selection)
 {
-    row.combo->clear();
-    if (gil) {
-        for (int i = 0; i < kGilAmountCount; ++i)
-            row.combo->addItem(QString::number(readU16(context_.image, kGilAmounts + 2 * i)));
-    } else {
-        for (const auto &item : items_)
-            row.combo->addItem(form::fromUtf8(item));
+    const DropRow &row = drops_[static_cast<std::size_t>(index)];
+    RowList &list = rowLists_[static_cast<std::size_t>(index)];
+    // The 192 item names are filled only when a row changes kind; the gil amounts are read fresh each time.
+    if (gil || list != RowList::Items) {
+        row.combo->clear();
+        if (gil) {
+            for (int i = 0; i < kGilAmountCount; ++i)
+                row.combo->addItem(QString::number(readU16(context_.image, kGilAmounts + 2 * i)));
+        } else {
+            for (const auto &item : items_)
+                row.combo->addItem(form::fromUtf8(item));
+        }
+        list = gil ? RowList::Gil : RowList::Items;
     }
     row.combo->setCurrentIndex(selection);
     row.gil->setChecked(gil);
@@ -248,14 +254,13 @@ void CMonster::showDrops()
     for (std::size_t i = 0; i < drops_.size(); ++i) {
         drops_[i].combo->setEnabled(form.spoilsSet.has_value());
         drops_[i].gil->setEnabled(form.spoilsSet.has_value());
-        fillDropRow(drops_[i], form.drops[i].gil, form.drops[i].selection);
+        fillDropRow(static_cast<int>(i), form.drops[i].gil, form.drops[i].selection);
     }
 }
 
 void CMonster::switchDropRow(int row)
 {
-    const DropRow &drop = drops_[static_cast<std::size_t>(row)];
-    fillDropRow(drop, drop.gil->isChecked(), 0);
+    fillDropRow(row, drops_[static_cast<std::size_t>(row)].gil->isChecked(), 0);
 }
 
 void CMonster::updateUsage()

@@ -34,6 +34,7 @@ private:
         QCheckBox *gil;
         QLineEdit *amount;
     };
+    enum class RowList { None, Items, Gil };
 
     void showMonster(int m);
     void showValues();
@@ -41,7 +42,7 @@ private:
     void showAddedEffect(int entry);
     void setUpAttacks();
     void showDrops();
-    void fillDropRow(const DropRow &row, bool gil, int selection);
+    void fillDropRow(int row, bool gil, int selection);
     void switchDropRow(int row);
     void updateUsage();
     void save();
@@ -56,6 +57,7 @@ private:
     std::array<std::array<QCheckBox *, 8>, 4> bitChecks_{}; // race, resist, absorb, weakness
     std::array<QCheckBox *, 7> ailmentChecks_{};
     std::array<DropRow, monster::kDropsPerSet> drops_{};
+    std::array<RowList, monster::kDropsPerSet> rowLists_{}; // what each drop combo holds now
 };
 
 } // namespace talvek
