@@ -44,7 +44,7 @@ CText::CText(const EditorContext &context, QWidget *parent)
 
     for (const auto &g : kTextGroups)
         ui->groupList->addItem(QString::fromUtf8(g.name.data(), static_cast<qsizetype>(g.name.size())));
-    keywords_ = KeywordList::build(context_.image, context_.table);
+    rebuildKeywords();
     ui->dialogueEdit->hide();
     ui->preferDteCheck->setChecked(true);
     ui->fingerEdit->setText(QStringLiteral("--"));
@@ -140,12 +140,22 @@ void CText::selectEntry(int entry)
     updateByteCount();
 }
 
+void CText::rebuildKeywords()
+{
+    // The encoders refer to the list, so they go first and come back after it.
+    dteEncoder_.reset();
+    plainEncoder_.reset();
+    keywords_ = KeywordList::build(context_.image, context_.table);
+    dteEncoder_ = std::make_unique<TextEntryEncoder>(context_.table, keywords_);
+    plainEncoder_ = std::make_unique<TextEntryEncoder>(context_.plainTable, keywords_);
+}
+
 std::vector<std::uint8_t> CText::encodedText() const
 {
     const QString text = usesDialogueEdit() ? ui->dialogueEdit->toPlainText() : ui->nameEdit->text();
-    const TextTable &table = ui->preferDteCheck->isChecked() ? context_.table : context_.plainTable;
-    return encodeTextEntry(group(), toTableLineBreaks(text.toStdString()), table, keywords_,
-                           parseFingerParameter(ui->fingerEdit->text().toStdString()));
+    const TextEntryEncoder &encoder = ui->preferDteCheck->isChecked() ? *dteEncoder_ : *plainEncoder_;
+    return encoder.encode(group(), toTableLineBreaks(text.toStdString()),
+                          parseFingerParameter(ui->fingerEdit->text().toStdString()));
 }
 
 void CText::updateByteCount()
@@ -181,7 +191,7 @@ void CText::save()
         return;
     }
     saveWholeImage(context_, this);
-    keywords_ = KeywordList::build(context_.image, context_.table);
+    rebuildKeywords(); // renamed items and keywords are matched from now on
     fillGroup();
 }
 

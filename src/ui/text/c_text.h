@@ -34,7 +34,12 @@ private:
 
     std::unique_ptr<Ui::CText> ui;
     EditorContext context_;
+    void rebuildKeywords();
+
     KeywordList keywords_;
+    // Built with the keyword list, for the byte counter and Save: one per table of the set.
+    std::unique_ptr<TextEntryEncoder> dteEncoder_;
+    std::unique_ptr<TextEntryEncoder> plainEncoder_;
     TextEntryLocation location_;
     std::int64_t storedLength_ = 0;
 };
