@@ -29,6 +29,25 @@ std::string invalidRowText(std::uint8_t spellByte, std::int64_t level)
     return "[no spell " + std::to_string(spellByte) + "] " + std::to_string(level);
 }
 
+RecordLabels recordLabels(const RomImage &image, const TextTable &table, std::string_view firstName)
+{
+    const auto names = spellNames(image, table);
+    RecordLabels result;
+    for (int e = 0; e < kRecordCount; ++e) {
+        const std::uint8_t spell = image.game(recordOffset(e) + Spell);
+        const std::uint8_t level = image.game(recordOffset(e) + Level);
+        if (spell == 0xFF) {
+            result.labels.emplace_back("Unused");
+        } else if (auto text = rowText(names, firstName, spell, level)) {
+            result.labels.push_back(*text);
+        } else {
+            ++result.invalidRecords;
+            result.labels.push_back(invalidRowText(spell, level));
+        }
+    }
+    return result;
+}
+
 AiForm read(const RomImage &image, int j)
 {
     const std::int64_t at = recordOffset(j);

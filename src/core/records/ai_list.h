@@ -43,6 +43,14 @@ inline constexpr int kSpellNameCount = 70;
 // The label of a spell byte that names nothing, so the user can see it.
 [[nodiscard]] std::string invalidRowText(std::uint8_t spellByte, std::int64_t level);
 
+// The labels of the 135 records as the editors list them: "Unused" for spell byte 0xFF, "%s %d" of the name
+// (firstName for spell byte 0) and the level, or the label of a byte that names nothing (counted).
+struct RecordLabels {
+    std::vector<std::string> labels;
+    int invalidRecords = 0;
+};
+[[nodiscard]] RecordLabels recordLabels(const RomImage &image, const TextTable &table, std::string_view firstName);
+
 struct AiForm {
     std::optional<int> spellPosition; // none: the byte names nothing and is kept
     std::int64_t level = 1;

@@ -63,21 +63,11 @@ Table tableOf(Nibble field)
 
 AttackList attackList(const RomImage &image, const TextTable &table)
 {
-    const auto names = ai_list::spellNames(image, table);
+    auto records = ai_list::recordLabels(image, table, "Attack");
     AttackList list;
     list.labels.emplace_back("Attack");
-    for (int e = 0; e < ai_list::kRecordCount; ++e) {
-        const std::uint8_t spell = image.game(ai_list::recordOffset(e) + ai_list::Spell);
-        const std::uint8_t level = image.game(ai_list::recordOffset(e) + ai_list::Level);
-        if (spell == 0xFF) {
-            list.labels.emplace_back("Unused");
-        } else if (auto text = ai_list::rowText(names, "Attack", spell, level)) {
-            list.labels.push_back(*text);
-        } else {
-            ++list.invalidRecords;
-            list.labels.push_back(ai_list::invalidRowText(spell, level));
-        }
-    }
+    list.labels.insert(list.labels.end(), records.labels.begin(), records.labels.end());
+    list.invalidRecords = records.invalidRecords;
     return list;
 }
 

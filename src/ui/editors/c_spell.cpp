@@ -50,13 +50,8 @@ CSpell::CSpell(const EditorContext &context, QWidget *parent)
         ui->spellTypeList->addItem(text(label));
     for (auto label : ai_list::kTargetingLabels)
         ui->targetingList->addItem(text(label));
-    for (int j = 0; j < ai_list::kRecordCount; ++j) {
-        const std::uint8_t spell = context_.image.game(ai_list::recordOffset(j) + ai_list::Spell);
-        const std::uint8_t level = context_.image.game(ai_list::recordOffset(j) + ai_list::Level);
-        std::string row = spell == 0xFF ? "Unused" : ai_list::rowText(spellNames_, "Unused", spell, level).value_or(
-                                                          ai_list::invalidRowText(spell, level));
+    for (const auto &row : ai_list::recordLabels(context_.image, context_.table, "Unused").labels)
         ui->aiList->addItem(form::fromUtf8(row));
-    }
 
     connect(ui->spellList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
