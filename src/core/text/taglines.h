@@ -7,8 +7,8 @@ namespace talvek {
 
 // One-line jokes; the formation editor shows entry r mod 30 of them (the last one is never shown).
 inline constexpr std::array<std::string_view, 31> kTaglines{{
-    "Open foot, insert mouth.",
-    "Eyes on the road there, chief",
+    "Mind the pointy end, hero.",
+    "Keep your eyes on the map, captain",
     "Now with 30% more goblins.",
     "Batteries not included.",
     "Side effects may include levelling up.",
