@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/editor_context.h"
+#include "graphics/color_swatches_view.h"
 #include "rom/rom_file.h"
 #include "scripted_ui_services.h"
 #include "test_support.h"
@@ -54,6 +55,12 @@ protected:
         auto *combo = find<QComboBox>(parent, comboName);
         combo->setCurrentIndex(position);
         emit combo->activated(position);
+    }
+    // A left click on a colour-square widget at a point of its dialog's own client coordinates.
+    static void clickSwatch(QWidget &dialog, const char *name, int x, int y)
+    {
+        auto *swatches = find<ColorSwatchesView>(dialog, name);
+        QTest::mouseClick(swatches, Qt::LeftButton, {}, QPoint(x, y) - swatches->clientTopLeft());
     }
     static void selectRow(QWidget &parent, const char *listName, int row)
     {

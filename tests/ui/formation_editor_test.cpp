@@ -11,11 +11,6 @@ namespace {
 class FormationEditorTest : public test::EditorFixture {
 protected:
     static constexpr std::size_t formationAt(int f) { return 0x2C630 + 8 * static_cast<std::size_t>(f); }
-    static void clickSwatch(CFormation &dialog, const char *name, int x, int y)
-    {
-        auto *swatches = find<ColorSwatchesView>(dialog, name);
-        QTest::mouseClick(swatches, Qt::LeftButton, {}, QPoint(x, y) - swatches->clientTopLeft());
-    }
 };
 
 TEST_F(FormationEditorTest, OpensOnFormationZero)

@@ -17,11 +17,6 @@ protected:
         return find<QCheckBox>(dialog, ("status" + std::to_string(box) + "Check").c_str());
     }
     static QString aiRow(CSpell &dialog, int j) { return find<QListWidget>(dialog, "aiList")->item(j)->text(); }
-    static void clickSwatch(CSpell &dialog, int x, int y)
-    {
-        auto *swatches = find<ColorSwatchesView>(dialog, "colorSwatches");
-        QTest::mouseClick(swatches, Qt::LeftButton, {}, QPoint(x, y) - swatches->clientTopLeft());
-    }
 };
 
 TEST_F(SpellEditorTest, OpensWithBothListsAndTheirRows)
@@ -151,10 +146,10 @@ TEST_F(SpellEditorTest, SwatchesWriteAtOnceAtTheirEdges)
     selectRow(dialog, "spellList", 6);
     const int palette = image.bytes()[spellAt(6) + 5];
     services.colorAnswers = {0x2C};
-    clickSwatch(dialog, 302, 30);
+    clickSwatch(dialog, "colorSwatches", 302, 30);
     EXPECT_EQ(image.bytes()[0x1790 + palette], 0x2C) << "colour 2 only";
     EXPECT_EQ(image.bytes()[0x1710 + palette], test::sampleBytes()[0x1710 + palette]);
-    clickSwatch(dialog, 302, 44);
+    clickSwatch(dialog, "colorSwatches", 302, 44);
     EXPECT_EQ(services.events.size(), 1u) << "y = 44 lies below the squares";
 }
 
@@ -167,7 +162,7 @@ TEST_F(SpellEditorTest, ChangePaletteThenColourBeforeSaveAndExit)
         click(dialog, "changePaletteButton");
         EXPECT_EQ(find<QLabel>(dialog, "paletteValueLabel")->text(), QStringLiteral("5"));
         services.colorAnswers = {0x11};
-        clickSwatch(dialog, 290, 30);
+        clickSwatch(dialog, "colorSwatches", 290, 30);
         EXPECT_EQ(image.bytes()[0x1715], 0x11) << "written before any Save";
         EXPECT_EQ(image.bytes()[spellAt(0) + 5], test::sampleBytes()[spellAt(0) + 5]);
         click(dialog, "exitButton");

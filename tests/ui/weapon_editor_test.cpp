@@ -16,12 +16,6 @@ protected:
     {
         return find<QCheckBox>(dialog, ("ailment" + std::to_string(box) + "Check").c_str());
     }
-    // A click on colour k of the squares, at its point of the dialog's client coordinates.
-    static void clickSwatch(CWeapon &dialog, int x, int y)
-    {
-        auto *swatches = find<ColorSwatchesView>(dialog, "colorSwatches");
-        QTest::mouseClick(swatches, Qt::LeftButton, {}, QPoint(x, y) - swatches->clientTopLeft());
-    }
 };
 
 TEST_F(WeaponEditorTest, OpensOnUnarmedAndReportsTheInvalidAiRecordOnce)
@@ -139,7 +133,7 @@ TEST_F(WeaponEditorTest, PalettePositionsAndChangePalette)
     EXPECT_EQ(find<QLabel>(dialog, "paletteValueLabel")->text(), QStringLiteral("--"));
     EXPECT_FALSE(find<QPushButton>(dialog, "changePaletteButton")->isEnabled());
     services.colorAnswers = {0x21};
-    clickSwatch(dialog, 145, 250);
+    clickSwatch(dialog, "colorSwatches", 145, 250);
     EXPECT_TRUE(services.colorAnswers.size() == 1u) << "no picker for positions below 10";
 
     selectRow(dialog, "weaponList", 10);
@@ -161,12 +155,12 @@ TEST_F(WeaponEditorTest, ColourSquaresWriteAtOnceAndSurviveExit)
         selectRow(dialog, "weaponList", 12);
         const int palette = image.bytes()[0x2CD8E + 12];
         services.colorAnswers = {0x21, std::nullopt};
-        clickSwatch(dialog, 156, 248); // colour 2
+        clickSwatch(dialog, "colorSwatches", 156, 248); // colour 2
         EXPECT_EQ(services.events.back(), "pickNesColor " + std::to_string(test::sampleBytes()[0x1790 + palette]));
         EXPECT_EQ(image.bytes()[0x1790 + palette], 0x21);
-        clickSwatch(dialog, 172, 263); // colour 3, cancelled
+        clickSwatch(dialog, "colorSwatches", 172, 263); // colour 3, cancelled
         EXPECT_EQ(image.bytes()[0x1810 + palette], test::sampleBytes()[0x1810 + palette]);
-        clickSwatch(dialog, 188, 250); // past the squares
+        clickSwatch(dialog, "colorSwatches", 188, 250); // past the squares
         click(dialog, "exitButton");
     }
     EXPECT_NE(image.bytes(), test::sampleBytes()) << "the colour stays in the buffer after Exit";

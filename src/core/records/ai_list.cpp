@@ -48,6 +48,14 @@ RecordLabels recordLabels(const RomImage &image, const TextTable &table, std::st
     return result;
 }
 
+RecordLabels choiceLabels(const RomImage &image, const TextTable &table, std::string_view entry0,
+                          std::string_view firstName)
+{
+    RecordLabels choices = recordLabels(image, table, firstName);
+    choices.labels.insert(choices.labels.begin(), std::string(entry0));
+    return choices;
+}
+
 AiForm read(const RomImage &image, int j)
 {
     const std::int64_t at = recordOffset(j);

@@ -50,6 +50,9 @@ struct RecordLabels {
     int invalidRecords = 0;
 };
 [[nodiscard]] RecordLabels recordLabels(const RomImage &image, const TextTable &table, std::string_view firstName);
+// A drop-down over the AI records: entry0 ("--none--", "Attack"), then entry e + 1 for record e.
+[[nodiscard]] RecordLabels choiceLabels(const RomImage &image, const TextTable &table, std::string_view entry0,
+                                        std::string_view firstName);
 
 struct AiForm {
     std::optional<int> spellPosition; // none: the byte names nothing and is kept

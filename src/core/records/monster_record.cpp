@@ -61,14 +61,9 @@ Table tableOf(Nibble field)
     return Table::HpMp;
 }
 
-AttackList attackList(const RomImage &image, const TextTable &table)
+ai_list::RecordLabels attackList(const RomImage &image, const TextTable &table)
 {
-    auto records = ai_list::recordLabels(image, table, "Attack");
-    AttackList list;
-    list.labels.emplace_back("Attack");
-    list.labels.insert(list.labels.end(), records.labels.begin(), records.labels.end());
-    list.invalidRecords = records.invalidRecords;
-    return list;
+    return ai_list::choiceLabels(image, table, "Attack", "Attack");
 }
 
 std::vector<std::string> itemList(const RomImage &image, const TextTable &table)

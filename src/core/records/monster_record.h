@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "added_effect.h"
+#include "ai_list.h"
 #include "rom/rom_image.h"
 
 namespace talvek {
@@ -74,13 +75,8 @@ inline constexpr std::array<std::string_view, kScriptCount> kScriptNames{{
 [[nodiscard]] int nibble(const RomImage &image, int m, Nibble field);
 [[nodiscard]] Table tableOf(Nibble field);
 
-// The attack labels: "Attack", then per AI record "Unused" or "%s %d" ("Attack" for spell byte 0),
-// or a label for a spell byte that names nothing (counted in invalidRecords).
-struct AttackList {
-    std::vector<std::string> labels;
-    int invalidRecords = 0;
-};
-[[nodiscard]] AttackList attackList(const RomImage &image, const TextTable &table);
+// The attack entries: "Attack", then the AI records, with "Attack" for spell byte 0.
+[[nodiscard]] ai_list::RecordLabels attackList(const RomImage &image, const TextTable &table);
 // "Nothing" and the 191 item names.
 [[nodiscard]] std::vector<std::string> itemList(const RomImage &image, const TextTable &table);
 

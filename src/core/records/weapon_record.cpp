@@ -21,14 +21,9 @@ std::string_view elementGroupCaption(std::optional<int> typePosition)
     return typePosition == kShieldType ? "Elemental defense" : "Elemental attack";
 }
 
-CastSpellList castSpellList(const RomImage &image, const TextTable &table)
+ai_list::RecordLabels castSpellList(const RomImage &image, const TextTable &table)
 {
-    auto records = ai_list::recordLabels(image, table, "!");
-    CastSpellList list;
-    list.labels.emplace_back("--none--");
-    list.labels.insert(list.labels.end(), records.labels.begin(), records.labels.end());
-    list.invalidRecords = records.invalidRecords;
-    return list;
+    return ai_list::choiceLabels(image, table, "--none--", "!");
 }
 
 WeaponForm read(const RomImage &image, int i)

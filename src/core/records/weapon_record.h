@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "added_effect.h"
+#include "ai_list.h"
 #include "rom/rom_image.h"
 
 namespace talvek {
@@ -39,13 +40,8 @@ inline constexpr int kCastSpellEntries = 136;
 [[nodiscard]] int paletteOf(const RomImage &image, int i);
 [[nodiscard]] std::string_view elementGroupCaption(std::optional<int> typePosition);
 
-// The "Cast spell" entries: "--none--", then per AI record "Unused", "%s %d" of the spell-name list ("!" first)
-// and the level, or a label for a spell byte that names nothing. invalidRecords counts those.
-struct CastSpellList {
-    std::vector<std::string> labels;
-    int invalidRecords = 0;
-};
-[[nodiscard]] CastSpellList castSpellList(const RomImage &image, const TextTable &table);
+// The "Cast spell" entries: "--none--", then the AI records, with "!" for spell byte 0.
+[[nodiscard]] ai_list::RecordLabels castSpellList(const RomImage &image, const TextTable &table);
 
 struct WeaponForm {
     std::optional<int> type; // none: the byte has no entry and is kept

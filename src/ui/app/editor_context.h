@@ -23,4 +23,8 @@ struct EditorContext {
 // The whole-file save every editor's Save ends with; reports "Unable to save to ROM." on failure.
 bool saveWholeImage(const EditorContext &context, QWidget *parent);
 
+// A click on a battle-palette colour square: the colour picker opens on that colour, and on OK the new colour
+// is written into the image at once, to reach the file with the next Save of any editor. True when it was.
+bool recolorBattlePalette(const EditorContext &context, QWidget *parent, int palette, int color);
+
 } // namespace talvek

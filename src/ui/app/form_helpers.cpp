@@ -34,6 +34,20 @@ std::optional<int> positionOf(const QComboBox *combo)
     return index < 0 ? std::nullopt : std::optional<int>(index);
 }
 
+QString hex(std::int64_t value)
+{
+    return QString::number(value, 16).toUpper();
+}
+
+void makeUpperCase(QLineEdit *edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
+        const int cursor = edit->cursorPosition();
+        edit->setText(text.toUpper());
+        edit->setCursorPosition(cursor);
+    });
+}
+
 QString fromUtf8(const std::string &text)
 {
     return QString::fromStdString(text);

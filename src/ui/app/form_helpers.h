@@ -23,4 +23,9 @@ void selectPosition(QComboBox *combo, std::optional<int> position);
 
 [[nodiscard]] QString fromUtf8(const std::string &text);
 
+// "%X": upper-case hexadecimal without prefix or leading zeros.
+[[nodiscard]] QString hex(std::int64_t value);
+// Keeps an edit in upper case as the user types, like an upper-case edit control.
+void makeUpperCase(QLineEdit *edit);
+
 } // namespace talvek::form

@@ -5,7 +5,6 @@
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
-#include "graphics/battle_palettes.h"
 #include "records/monster_record.h"
 #include "text/number_parsing.h"
 #include "text/taglines.h"
@@ -29,11 +28,7 @@ CFormation::CFormation(const EditorContext &context, QWidget *parent)
         form::makeDigitsOnly(maximums_[static_cast<std::size_t>(k)]);
     }
     ui->patternCombo->setEnabled(false);
-    connect(ui->extraEdit, &QLineEdit::textEdited, ui->extraEdit, [this](const QString &text) {
-        const int cursor = ui->extraEdit->cursorPosition();
-        ui->extraEdit->setText(text.toUpper());
-        ui->extraEdit->setCursorPosition(cursor);
-    });
+    form::makeUpperCase(ui->extraEdit);
     const std::pair<ColorSwatchesView *, int> swatches[] = {{ui->palette1Swatches, 1}, {ui->palette2Swatches, 2}};
     for (const auto &[view, which] : swatches) {
         view->setSource(&context_.image, &context_.palette);
@@ -88,7 +83,7 @@ void CFormation::showFormation(int f)
     showPalettes();
     for (std::size_t k = 0; k < palette2Checks_.size(); ++k)
         palette2Checks_[k]->setChecked(record.palette2Enemies[k]);
-    ui->extraEdit->setText(QString::number(record.extra.value_or(0), 16).toUpper());
+    ui->extraEdit->setText(form::hex(record.extra.value_or(0)));
     showMonsterSet();
     showQuantitySet();
 }
@@ -127,8 +122,8 @@ void CFormation::updateUsage()
 
 void CFormation::showPalettes()
 {
-    ui->palette1Value->setText(QString::number(palettes_[0], 16).toUpper());
-    ui->palette2Value->setText(QString::number(palettes_[1], 16).toUpper());
+    ui->palette1Value->setText(form::hex(palettes_[0]));
+    ui->palette2Value->setText(form::hex(palettes_[1]));
     ui->palette1Swatches->setBattlePalette(palettes_[0]);
     ui->palette2Swatches->setBattlePalette(palettes_[1]);
 }
@@ -144,10 +139,8 @@ void CFormation::changePalette(int which)
 
 void CFormation::editColor(int which, int color)
 {
-    const int palette = palettes_[static_cast<std::size_t>(which - 1)];
-    const int current = context_.image.game(battlePaletteOffset(palette, color));
-    if (const auto chosen = context_.services.pickNesColor(this, context_.palette, current)) {
-        writeBattlePaletteColor(context_.image, palette, color, static_cast<std::uint8_t>(*chosen));
+    // Both rows may show the same palette.
+    if (recolorBattlePalette(context_, this, palettes_[static_cast<std::size_t>(which - 1)], color)) {
         ui->palette1Swatches->update();
         ui->palette2Swatches->update();
     }

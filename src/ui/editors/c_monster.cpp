@@ -89,7 +89,7 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
         ui->aiScriptCombo->addItem(QString::fromUtf8(script.data(), static_cast<qsizetype>(script.size())));
     for (int m = 0; m < kRecordCount; ++m)
         ui->monsterList->addItem(form::fromUtf8(name(context_.image, m, context_.table)));
-    const AttackList attacks = attackList(context_.image, context_.table);
+    const auto attacks = attackList(context_.image, context_.table);
     for (auto *combo : attackCombos_)
         for (std::size_t e = 1; e < attacks.labels.size(); ++e)
             combo->addItem(form::fromUtf8(attacks.labels[e]));

@@ -3,7 +3,6 @@
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
-#include "graphics/battle_palettes.h"
 #include "graphics/swatch_geometry.h"
 #include "records/ai_list.h"
 #include "records/spell_record.h"
@@ -94,7 +93,7 @@ void CSpell::showSpell(int s)
         elementChecks_[bit]->setChecked(record.elements & (1u << bit));
     palette_ = record.palette;
     showPalette();
-    ui->animationEdit->setText(QString::number(record.animation, 16).toUpper());
+    ui->animationEdit->setText(form::hex(record.animation));
     applyTypeRule();
 }
 
@@ -144,7 +143,7 @@ void CSpell::updateAiRowText()
 
 void CSpell::showPalette()
 {
-    ui->paletteValueLabel->setText(QString::number(palette_, 16).toUpper());
+    ui->paletteValueLabel->setText(form::hex(palette_));
     ui->colorSwatches->setBattlePalette(palette_);
 }
 
@@ -158,11 +157,8 @@ void CSpell::changePalette()
 
 void CSpell::editColor(int color)
 {
-    const int current = context_.image.game(battlePaletteOffset(palette_, color));
-    if (const auto chosen = context_.services.pickNesColor(this, context_.palette, current)) {
-        writeBattlePaletteColor(context_.image, palette_, color, static_cast<std::uint8_t>(*chosen));
+    if (recolorBattlePalette(context_, this, palette_, color))
         ui->colorSwatches->update();
-    }
 }
 
 void CSpell::save()

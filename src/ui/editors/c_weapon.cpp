@@ -4,7 +4,6 @@
 #include "app/form_helpers.h"
 #include "editors/ailment_boxes.h"
 #include "app/ui_services.h"
-#include "graphics/battle_palettes.h"
 #include "graphics/swatch_geometry.h"
 #include "records/weapon_record.h"
 #include "ui_c_weapon.h"
@@ -98,7 +97,7 @@ void CWeapon::showRecord(int i)
 void CWeapon::showPalette()
 {
     ui->paletteValueLabel->setText(selectedRecord() >= weapon::kFirstOwnPalette
-                                       ? QString::number(palette_, 16).toUpper()
+                                       ? form::hex(palette_)
                                        : QStringLiteral("--"));
     ui->colorSwatches->setBattlePalette(palette_);
 }
@@ -115,12 +114,8 @@ void CWeapon::editColor(int color)
 {
     if (selectedRecord() < weapon::kFirstOwnPalette)
         return; // positions 0 to 9 have no palette of their own
-    const int current = context_.image.game(battlePaletteOffset(palette_, color));
-    if (const auto chosen = context_.services.pickNesColor(this, context_.palette, current)) {
-        // Written at once; it reaches the file with the next Save of any editor.
-        writeBattlePaletteColor(context_.image, palette_, color, static_cast<std::uint8_t>(*chosen));
+    if (recolorBattlePalette(context_, this, palette_, color))
         ui->colorSwatches->update();
-    }
 }
 
 void CWeapon::save()

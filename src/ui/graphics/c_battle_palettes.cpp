@@ -1,17 +1,9 @@
 #include "c_battle_palettes.h"
 
+#include "app/form_helpers.h"
 #include "ui_c_battle_palettes.h"
 
 namespace talvek {
-
-namespace {
-
-QString hexNumber(int value)
-{
-    return QString::number(value, 16).toUpper();
-}
-
-} // namespace
 
 CBattlePalettes::CBattlePalettes(const RomImage &image, const NesPalette &palette, int originalPalette, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CBattlePalettes>())
@@ -19,10 +11,10 @@ CBattlePalettes::CBattlePalettes(const RomImage &image, const NesPalette &palett
     ui->setupUi(this);
     ui->paletteView->setSource(&image, &palette);
     ui->paletteView->setPalettes(originalPalette, originalPalette);
-    ui->originalPaletteValue->setText(hexNumber(originalPalette));
-    ui->currentPaletteValue->setText(hexNumber(originalPalette));
+    ui->originalPaletteValue->setText(form::hex(originalPalette));
+    ui->currentPaletteValue->setText(form::hex(originalPalette));
     connect(ui->paletteView, &BattlePaletteView::currentPaletteChanged, this,
-            [this](int palette) { ui->currentPaletteValue->setText(hexNumber(palette)); });
+            [this](int palette) { ui->currentPaletteValue->setText(form::hex(palette)); });
     connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -15,21 +15,6 @@ namespace {
 
 const QString kNoValue = QStringLiteral("-----");
 
-QString hex(std::int64_t value)
-{
-    return QString::number(value, 16).toUpper();
-}
-
-// Keeps an edit in upper case as the user types, like an upper-case edit control.
-void makeUpperCase(QLineEdit *edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
-        const int cursor = edit->cursorPosition();
-        edit->setText(text.toUpper());
-        edit->setCursorPosition(cursor);
-    });
-}
-
 } // namespace
 
 CText::CText(const EditorContext &context, QWidget *parent)
@@ -39,8 +24,8 @@ CText::CText(const EditorContext &context, QWidget *parent)
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(10);
     setFont(fixed);
-    makeUpperCase(ui->valueEdit);
-    makeUpperCase(ui->fingerEdit);
+    form::makeUpperCase(ui->valueEdit);
+    form::makeUpperCase(ui->fingerEdit);
 
     for (const auto &g : kTextGroups)
         ui->groupList->addItem(QString::fromUtf8(g.name.data(), static_cast<qsizetype>(g.name.size())));
@@ -128,12 +113,12 @@ void CText::selectEntry(int entry)
     if (kind == TextGroupKind::Dialogue) {
         const auto content = readTextEntry(context_.image, g, location_, context_.table, keywords_);
         ui->dialogueEdit->setPlainText(form::fromUtf8(toEditLineBreaks(content.text)));
-        ui->fingerEdit->setText(content.fingerParameter ? hex(*content.fingerParameter) : QStringLiteral("--"));
+        ui->fingerEdit->setText(content.fingerParameter ? form::hex(*content.fingerParameter) : QStringLiteral("--"));
     }
-    ui->locationEdit->setText(location_.textLocation ? hex(*location_.textLocation) : kNoValue);
+    ui->locationEdit->setText(location_.textLocation ? form::hex(*location_.textLocation) : kNoValue);
     if (location_.pointerLocation) {
-        ui->pointerEdit->setText(hex(*location_.pointerLocation));
-        ui->valueEdit->setText(hex(location_.pointerValue));
+        ui->pointerEdit->setText(form::hex(*location_.pointerLocation));
+        ui->valueEdit->setText(form::hex(location_.pointerValue));
     }
     ui->entryList->setEnabled(kind != TextGroupKind::Prologue && kind != TextGroupKind::Epilogue);
     storedLength_ = storedTextLength(context_.image, g, location_);
