@@ -1,6 +1,8 @@
 #include "cli_commands.h"
 
+#include <algorithm>
 #include <fstream>
+#include <iostream>
 #include <iomanip>
 #include <sstream>
 
@@ -33,9 +35,15 @@ TextTable loadTable(const Options &options, const TableFile &file)
     const auto path = locatorFor(options).find(file.fileName);
     if (!path)
         throw CommandError(std::string("cannot find ") + file.fileName + " (use --data DIR)");
-    auto table = TextTable::loadFromFile(path->string());
+    std::vector<int> invalidLines;
+    auto table = TextTable::loadFromFile(path->string(), &invalidLines);
     if (!table)
         throw CommandError("cannot read " + path->string());
+    if (!invalidLines.empty()) {
+        std::string warning = invalidTableLinesMessage(path->string(), invalidLines);
+        std::replace(warning.begin(), warning.end(), '\n', ' ');
+        std::cerr << "talvek-cli: warning: " << warning << '\n';
+    }
     return *table;
 }
 

@@ -130,6 +130,56 @@ TEST(EncodeText, IndexedEncoderMatchesTheRuleOnRandomTables)
     }
 }
 
+TEST(RawByteEscapes, EveryByteHasAWrittenFormThatEncodesBack)
+{
+    const auto table = tableOf({{0x41, "a"}, {0x16, "[F]"}, {0xFF, " "}});
+    const Bytes bytes{0x41, 0x14, 0x41, 0xE1, 0x00};
+    EXPECT_EQ(decodeString(bytes, 0, table), "a{14}a{E1}");
+    EXPECT_EQ(decodeFixed(bytes, 0, 5, table), "a{14}a{E1}{00}");
+    EXPECT_EQ(encodeText("a{14}a{e1}", table, nullptr, 0, true), (Bytes{0x41, 0x14, 0x41, 0xE1, 0x00}))
+        << "either case";
+
+    KeywordList keywords; // every keyword empty
+    const auto dialogue = decodeDialogue(Bytes{0x18, 0x07, 0x41, 0x00}, 0, tableOf({{0x41, "a"}}), keywords);
+    EXPECT_EQ(dialogue.text, "{18}{07}a") << "a keyword with no text keeps both bytes";
+    EXPECT_EQ(encodeText(dialogue.text, table, &keywords, 3, true), (Bytes{0x18, 0x07, 0x41, 0x00}));
+    const auto finger = decodeDialogue(Bytes{0x16, 0x05, 0x00}, 0, TextTable{}, keywords);
+    EXPECT_EQ(finger.text, "{16}{05}");
+    EXPECT_EQ(finger.fingerParameter, 5);
+
+    const std::pair<const char *, Bytes> notEscapes[] = {{"{1}", {0x41}}, {"{1G}", {0x41}}, {"{123}", {0x41}}};
+    for (const auto &[text, expected] : notEscapes)
+        EXPECT_EQ(encodeText(text, tableOf({{0x41, "1"}}), nullptr, 0, false), expected) << text;
+
+    // Any image decodes and encodes back to its own bytes, whatever the table lacks.
+    std::mt19937 random(7);
+    TextTable sparse;
+    for (int byte = 1; byte < 256; byte += 3)
+        sparse.set(static_cast<std::uint8_t>(byte), "<" + std::to_string(byte) + ">");
+    for (int round = 0; round < 200; ++round) {
+        Bytes text(1 + random() % 40);
+        for (auto &byte : text)
+            byte = static_cast<std::uint8_t>(1 + random() % 255);
+        text.push_back(0x00);
+        ASSERT_EQ(encodeText(decodeString(text, 0, sparse), sparse, nullptr, std::nullopt, true), text);
+    }
+}
+
+TEST(EncodeText, ReportsTheCharactersItDrops)
+{
+    std::string dropped;
+    EXPECT_EQ(encodeText("aöb€a", tableOf({{0x41, "a"}}), nullptr, 0, true, &dropped), (Bytes{0x41, 0x41, 0x00}));
+    EXPECT_EQ(dropped, "öb€");
+}
+
+TEST(EncodeText, FingerParameterOnlyWhereGiven)
+{
+    const auto table = tableOf({{0x41, "a"}, {0x16, "[F]"}});
+    EXPECT_EQ(encodeText("a[F]", table, nullptr, 9, true), (Bytes{0x41, 0x16, 0x09, 0x00}));
+    EXPECT_EQ(encodeText("a[F]", table, nullptr, std::nullopt, true), (Bytes{0x41, 0x16, 0x00}))
+        << "in names 0x16 is an ordinary byte";
+}
+
 TEST(FingerParameter, ParsedAsClampedHex)
 {
     const std::pair<const char *, int> cases[] = {{"5", 5}, {"  1f", 0x1F}, {"zz", 0}, {"", 0},

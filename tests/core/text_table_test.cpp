@@ -59,6 +59,31 @@ TEST(TextTable, LoadFromFile)
     EXPECT_EQ((*table)[0x8A], "A");
 }
 
+TEST(TextTable, ByteOrderMarkIsSkipped)
+{
+    const auto table = TextTable::parse("\xEF\xBB\xBF" "01=\\n\n8A=A\n");
+    EXPECT_EQ(table[0x01], "\\n") << "the first line keeps its key";
+    EXPECT_EQ(table[0x00], "");
+    EXPECT_EQ(table[0x8A], "A");
+}
+
+TEST(TextTable, LinesThatAreNotUtf8AreSkippedAndNamed)
+{
+    std::vector<int> invalid;
+    const auto table = TextTable::parse("41=A\n\n42=\xE9t\xE9\n43=\xC3\xA9\n44=\xC0\xAF\nno key \xFF\n45=\xED\xA0\x80\n", &invalid);
+    EXPECT_EQ(table[0x41], "A");
+    EXPECT_EQ(table[0x42], "") << "Latin-1 is not read as text";
+    EXPECT_EQ(table[0x43], "\xC3\xA9");
+    EXPECT_EQ(table[0x44], "") << "an overlong form";
+    EXPECT_EQ(table[0x45], "") << "a surrogate";
+    EXPECT_EQ(invalid, (std::vector<int>{3, 5, 7})) << "lines without a key are no entries";
+    EXPECT_EQ(invalidTableLinesMessage("StandardTable.tbl", invalid),
+              "StandardTable.tbl: line 3 and 2 more are not valid UTF-8 and could not be read.\n"
+              "Tables are read as UTF-8; save the file in that encoding.");
+    EXPECT_TRUE(TextTable{}.empty());
+    EXPECT_FALSE(table.empty());
+}
+
 TEST(TextTable, ShippedStandardTablesReadTheGamesLetters)
 {
     const auto &dte = test::shippedDteTable();

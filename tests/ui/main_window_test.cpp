@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <filesystem>
+
 #include "app/c_about.h"
 #include "app/c_rom_editor_dlg.h"
 #include "scripted_ui_services.h"
@@ -54,6 +56,18 @@ TEST_F(MainWindowTest, StartingWithoutDataFilesShowsFiveMessagesInOrderThenAsks)
         EXPECT_EQ(services.messages[i].text, expected[i]);
         EXPECT_EQ(services.messages[i].caption, "Talvek");
     }
+}
+
+TEST_F(MainWindowTest, TableLinesThatAreNotUtf8AreReportedWithFileAndLine)
+{
+    for (const char *name : {"StandardDTETable.tbl", "Prototype.tbl", "PrototypeDTE.tbl", "NESPalette.pal"})
+        std::filesystem::copy_file(std::filesystem::path(TALVEK_DATA_DIR) / name, dir.path() / name);
+    dir.writeText("StandardTable.tbl", "\xEF\xBB\xBF" "01=\\n\n8A=A\nC3=\xE9\n");
+    CRomEditorDlg window(services, DataFileLocator({dir.path()}));
+    EXPECT_FALSE(window.initialise());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "StandardTable.tbl: line 3 is not valid UTF-8 and could not be read.\n"
+                                         "Tables are read as UTF-8; save the file in that encoding.");
 }
 
 TEST_F(MainWindowTest, StartsQuietlyOnTheSampleAndShowsItsPath)

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include <filesystem>
 
@@ -198,6 +199,140 @@ TEST_F(TextEditorTest, ComboImageOffsets)
     click(dialog, "saveButton");
     EXPECT_EQ(image.bytes()[0x40F92], 0xA3);
     EXPECT_EQ(savedFile(), image.bytes());
+}
+
+// The sample with bytes put at a text's place; the place is a buffer index.
+std::vector<std::uint8_t> sampleWith(std::size_t at, const std::vector<std::uint8_t> &bytes)
+{
+    auto image = test::sampleBytes();
+    std::copy(bytes.begin(), bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
+    return image;
+}
+
+// Where the sample's text lies whose pointer is at pointerAt, in a bank.
+std::size_t sampleText(std::size_t pointerAt, std::size_t bank)
+{
+    const auto sample = test::sampleBytes();
+    return static_cast<std::size_t>(sample[pointerAt] | sample[pointerAt + 1] << 8) + bank;
+}
+
+std::size_t itemText(int n)
+{
+    return sampleText(static_cast<std::size_t>(0x28210 + 2 * n), 0x20010);
+}
+
+bool holds(const std::vector<std::uint8_t> &image, std::size_t at, const std::vector<std::uint8_t> &bytes)
+{
+    return std::equal(bytes.begin(), bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+TEST_F(TextEditorTest, BytesWithoutTableTextShowAsEscapesAndSurviveSaves)
+{
+    const std::size_t at = itemText(1);
+    const auto original = sampleWith(at, {0x99, 0x14, 0x5F, 0x44, 0x00}); // P, 0x14 (no text), ti, on
+    openBytes(original);
+    CText dialog(context());
+    EXPECT_EQ(text(dialog, "nameEdit"), QStringLiteral("P{14}tion"));
+    EXPECT_EQ(find<QListWidget>(dialog, "entryList")->item(0)->text(), QStringLiteral("P{14}tion"));
+    click(dialog, "saveButton");
+    EXPECT_EQ(savedFile(), original) << "an untouched text is not re-encoded";
+
+    type(dialog, "nameEdit", QStringLiteral("P{14}tions"));
+    services.yesNoAnswers = {true}; // one byte longer
+    click(dialog, "saveButton");
+    EXPECT_TRUE(holds(savedFile(), at, {0x99, 0x14, 0x5F, 0x44, 0xB6, 0x00})) << "the escape is the byte itself";
+
+    services.questions.clear();
+    auto *name = find<QLineEdit>(dialog, "nameEdit");
+    name->clear();
+    name->insert(QStringLiteral("Pötion€")); // as typed; QTest types ASCII only
+    services.yesNoAnswers = {false};
+    click(dialog, "saveButton");
+    ASSERT_EQ(services.questions.size(), 1u);
+    EXPECT_NE(services.questions[0].text.find("left out: ö, €"), std::string::npos) << services.questions[0].text;
+    EXPECT_TRUE(holds(image.bytes(), at, {0x99, 0x14, 0x5F, 0x44, 0xB6, 0x00})) << "No writes nothing";
+}
+
+TEST_F(TextEditorTest, UntouchedEntriesWriteNothingInEveryGroup)
+{
+    // Dialogue whose bytes the greedy encoder would write otherwise: "t" "h" as two bytes, not the pair.
+    const std::size_t at = sampleText(0x18010 + 8, 0x10010);
+    auto original = sampleWith(at, {0xB7, 0xAB, 0xE1, 0x01, 0x00});
+    openBytes(original);
+    CText dialog(context());
+    for (int g = 0; g < kEpilogueGroup; ++g) {
+        selectGroup(dialog, g);
+        const int entries = std::max(1, find<QListWidget>(dialog, "entryList")->count());
+        for (int n = 0; n < std::min(entries, 6); ++n) {
+            selectEntry(dialog, n);
+            click(dialog, "saveButton");
+        }
+    }
+    EXPECT_EQ(savedFile(), original);
+    EXPECT_TRUE(services.questions.empty());
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(TextEditorTest, NonBreakingSpacesComeBackOutOfTheDialogueBox)
+{
+    table.set(0xE1, "\u00A0"); // a table that maps a byte to a non-breaking space
+    const std::size_t at = sampleText(0x18010 + 8, 0x10010);
+    openBytes(sampleWith(at, {0x8A, 0xE1, 0x8B, 0x00}));
+    CText dialog(context());
+    selectGroup(dialog, 11);
+    selectEntry(dialog, 4);
+    auto *edit = dialogue(dialog);
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, QStringLiteral("C"));
+    services.yesNoAnswers = {true};
+    click(dialog, "saveButton");
+    EXPECT_TRUE(holds(image.bytes(), at, {0x8A, 0xE1, 0x8B, 0x8C, 0x00}));
+}
+
+TEST_F(TextEditorTest, EmptyTableRefusesToSave)
+{
+    table = TextTable{};
+    openSample();
+    CText dialog(context());
+    type(dialog, "nameEdit", QStringLiteral("{8A}"));
+    click(dialog, "saveButton");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_NE(services.messages[0].text.find("table in use is empty"), std::string::npos);
+    EXPECT_EQ(image.bytes(), test::sampleBytes());
+    EXPECT_EQ(savedFile(), test::sampleBytes());
+}
+
+TEST_F(TextEditorTest, LongTextsAreNeverCutBySave)
+{
+    // A prologue of 5000 bytes: more than the lists show, less than an edit may hold.
+    std::vector<std::uint8_t> prologue(5000, 0x8A);
+    prologue.push_back(0x00);
+    const auto original = sampleWith(0x2B91A, prologue);
+    openBytes(original);
+    CText dialog(context());
+    selectGroup(dialog, kPrologueGroup);
+    click(dialog, "saveButton");
+    EXPECT_EQ(savedFile(), original);
+
+    auto *edit = dialogue(dialog);
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, QStringLiteral("B"));
+    services.yesNoAnswers = {true};
+    click(dialog, "saveButton");
+    EXPECT_EQ(std::count(image.bytes().begin() + 0x2B91A, image.bytes().begin() + 0x2B91A + 5000, 0x8A), 5000);
+    EXPECT_TRUE(holds(image.bytes(), 0x2B91A + 5000, {0x8B, 0x00}));
+}
+
+TEST_F(TextEditorTest, FingerCodeInANameIsAnOrdinaryByte)
+{
+    const std::size_t at = itemText(1);
+    openBytes(sampleWith(at, {0x8A, 0x16, 0x8B, 0x00}));
+    CText dialog(context());
+    EXPECT_EQ(text(dialog, "nameEdit"), QStringLiteral("A[F]B"));
+    type(dialog, "nameEdit", QStringLiteral("A[F]C"));
+    click(dialog, "saveButton");
+    EXPECT_TRUE(holds(image.bytes(), at, {0x8A, 0x16, 0x8C, 0x00})) << "no parameter byte after 0x16";
+    EXPECT_TRUE(services.questions.empty());
 }
 
 TEST_F(TextEditorTest, HelpAndFailedSave)

@@ -24,31 +24,71 @@ std::size_t leadingCharacterLength(std::string_view text)
     return length;
 }
 
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
 } // namespace
 
-std::string decodeString(std::span<const std::uint8_t> bytes, std::int64_t offset, const TextTable &table)
+std::string rawByteEscape(std::uint8_t byte)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    return {'{', kDigits[byte >> 4], kDigits[byte & 0x0F], '}'};
+}
+
+std::optional<std::uint8_t> rawByteAt(std::string_view text)
+{
+    if (text.size() < kRawByteEscapeLength || text[0] != '{' || text[3] != '}')
+        return std::nullopt;
+    const int high = hexDigit(text[1]);
+    const int low = hexDigit(text[2]);
+    if (high < 0 || low < 0)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(high << 4 | low);
+}
+
+std::string_view writtenForm(const TextTable &table, std::uint8_t byte, std::string &escapeBuffer)
+{
+    if (!table[byte].empty())
+        return table[byte];
+    escapeBuffer = rawByteEscape(byte);
+    return escapeBuffer;
+}
+
+std::string decodeString(std::span<const std::uint8_t> bytes, std::int64_t offset, const TextTable &table,
+                         std::int64_t maxBytes)
 {
     std::string text;
-    const std::int64_t end = offset + kMaxDecodedBytes;
+    std::string escape;
+    const std::int64_t end = offset + maxBytes;
     for (; offset < end && inside(bytes, offset) && bytes[static_cast<std::size_t>(offset)] != kEndOfString; ++offset)
-        text += table[bytes[static_cast<std::size_t>(offset)]];
+        text += writtenForm(table, bytes[static_cast<std::size_t>(offset)], escape);
     return text;
 }
 
 std::string decodeFixed(std::span<const std::uint8_t> bytes, std::int64_t offset, int count, const TextTable &table)
 {
     std::string text;
+    std::string escape;
     for (int i = 0; i < count && inside(bytes, offset + i); ++i)
-        text += table[bytes[static_cast<std::size_t>(offset + i)]];
+        text += writtenForm(table, bytes[static_cast<std::size_t>(offset + i)], escape);
     return text;
 }
 
 DecodedDialogue decodeDialogue(std::span<const std::uint8_t> bytes, std::int64_t offset, const TextTable &table,
-                               const KeywordList &keywords)
+                               const KeywordList &keywords, std::int64_t maxBytes)
 {
     DecodedDialogue result;
+    std::string escape;
     auto byteAt = [&](std::int64_t at) { return bytes[static_cast<std::size_t>(at)]; };
-    const std::int64_t end = offset + kMaxDecodedBytes;
+    const std::int64_t end = offset + maxBytes;
     while (offset < end && inside(bytes, offset)) {
         const std::uint8_t byte = byteAt(offset);
         if (byte == kEndOfString)
@@ -57,16 +97,22 @@ DecodedDialogue decodeDialogue(std::span<const std::uint8_t> bytes, std::int64_t
         if (byte == kFingerCode || byte == kKeywordCode) {
             if (!inside(bytes, offset + 1))
                 break;
-            if (byte == kFingerCode) {
-                result.fingerParameter = byteAt(offset + 1);
+            const std::uint8_t parameter = byteAt(offset + 1);
+            if (byte == kFingerCode && !table[kFingerCode].empty()) {
+                result.fingerParameter = parameter;
                 result.text += table[kFingerCode];
+            } else if (byte == kKeywordCode && !keywords[parameter].empty()) {
+                result.text += keywords[parameter];
             } else {
-                result.text += keywords[byteAt(offset + 1)];
+                // Nothing to show for the pair: both bytes keep their written form.
+                if (byte == kFingerCode)
+                    result.fingerParameter = parameter;
+                result.text += rawByteEscape(byte) + rawByteEscape(parameter);
             }
             offset += 2;
             continue;
         }
-        result.text += table[byte];
+        result.text += writtenForm(table, byte, escape);
         ++offset;
     }
     return result;
@@ -164,14 +210,23 @@ std::optional<EncodingIndex::Match> EncodingIndex::longestMatch(std::string_view
     return best;
 }
 
-std::vector<std::uint8_t> encodeText(std::string_view text, const EncodingIndex &index, std::uint8_t fingerParameter,
-                                     bool terminated)
+std::vector<std::uint8_t> encodeText(std::string_view text, const EncodingIndex &index,
+                                     std::optional<std::uint8_t> fingerParameter, bool terminated, std::string *dropped)
 {
     std::vector<std::uint8_t> out;
     while (!text.empty()) {
+        if (const auto raw = rawByteAt(text)) {
+            out.push_back(*raw);
+            text.remove_prefix(kRawByteEscapeLength);
+            continue;
+        }
         const auto match = index.longestMatch(text);
         if (!match) {
-            text.remove_prefix(leadingCharacterLength(text)); // nothing matches: the character is dropped
+            // Nothing matches: the character is dropped.
+            const std::size_t length = leadingCharacterLength(text);
+            if (dropped)
+                dropped->append(text.substr(0, length));
+            text.remove_prefix(length);
             continue;
         }
         if (match->keyword) {
@@ -179,8 +234,8 @@ std::vector<std::uint8_t> encodeText(std::string_view text, const EncodingIndex 
             out.push_back(match->value);
         } else {
             out.push_back(match->value);
-            if (match->value == kFingerCode)
-                out.push_back(fingerParameter);
+            if (match->value == kFingerCode && fingerParameter)
+                out.push_back(*fingerParameter);
         }
         text.remove_prefix(match->length);
     }
@@ -190,9 +245,9 @@ std::vector<std::uint8_t> encodeText(std::string_view text, const EncodingIndex 
 }
 
 std::vector<std::uint8_t> encodeText(std::string_view text, const TextTable &table, const KeywordList *keywords,
-                                     std::uint8_t fingerParameter, bool terminated)
+                                     std::optional<std::uint8_t> fingerParameter, bool terminated, std::string *dropped)
 {
-    return encodeText(text, EncodingIndex(table, keywords), fingerParameter, terminated);
+    return encodeText(text, EncodingIndex(table, keywords), fingerParameter, terminated, dropped);
 }
 
 std::uint8_t parseFingerParameter(std::string_view text)

@@ -23,12 +23,24 @@ inline constexpr std::int64_t kNameBankBase = 0x20010;
 
 // Every decoder reads by buffer index and stops at the end of the buffer; an offset outside it gives "".
 // A text without a terminator is shown up to kMaxDecodedBytes of the image: no text of the game comes near
-// that, and a garbled image stays quick to browse.
+// that, and a garbled image stays quick to browse. The text editor decodes up to kMaxEditableBytes and
+// refuses to save an edit of a longer text, so the cap never shortens a stored text.
 inline constexpr std::int64_t kMaxDecodedBytes = 4096;
+inline constexpr std::int64_t kMaxEditableBytes = 0x10000;
+
+// Every byte has a written form: a byte whose table text is empty is written "{XX}" (two upper-case
+// hexadecimal digits), and the encoder turns "{XX}" (either case) back into that byte. No shipped table
+// text contains a brace.
+[[nodiscard]] std::string rawByteEscape(std::uint8_t byte);
+// The byte of an escape at the start of text, or nothing.
+[[nodiscard]] std::optional<std::uint8_t> rawByteAt(std::string_view text);
+inline constexpr std::size_t kRawByteEscapeLength = 4;
+// The byte's table text, or its escape when the table has none.
+[[nodiscard]] std::string_view writtenForm(const TextTable &table, std::uint8_t byte, std::string &escapeBuffer);
 
 // Table texts of the bytes up to, not including, the first 0x00.
 [[nodiscard]] std::string decodeString(std::span<const std::uint8_t> bytes, std::int64_t offset,
-                                       const TextTable &table);
+                                       const TextTable &table, std::int64_t maxBytes = kMaxDecodedBytes);
 // Table texts of exactly count bytes, 0x00 included.
 [[nodiscard]] std::string decodeFixed(std::span<const std::uint8_t> bytes, std::int64_t offset, int count,
                                       const TextTable &table);
@@ -38,9 +50,10 @@ struct DecodedDialogue {
     std::optional<std::uint8_t> fingerParameter; // the last one found
 };
 // Dialogue: 0x16 shows its table text and takes the next byte as the finger parameter; 0x18 k shows
-// keyword k.
+// keyword k (an empty keyword shows as the two escapes "{18}{KK}").
 [[nodiscard]] DecodedDialogue decodeDialogue(std::span<const std::uint8_t> bytes, std::int64_t offset,
-                                             const TextTable &table, const KeywordList &keywords);
+                                             const TextTable &table, const KeywordList &keywords,
+                                             std::int64_t maxBytes = kMaxDecodedBytes);
 
 // 16-bit little-endian pointer at game offset tableOffset + 2 * index.
 [[nodiscard]] std::uint16_t readTextPointer(const RomImage &image, std::int64_t tableOffset, int index);
@@ -79,14 +92,17 @@ private:
 };
 
 // Greedy longest match, the highest byte winning among equal entries; keywords (0x18 k) only where the
-// table has no entry for a candidate; characters nothing matches are dropped. Every 0x16 is followed by
-// fingerParameter. A 0x00 ends the result when terminated.
+// table has no entry for a candidate; an escape "{XX}" is the byte XX itself; characters nothing matches
+// are dropped (and appended to dropped, when given). In dialogue every 0x16 is followed by
+// fingerParameter; without one (names), 0x16 is an ordinary byte. A 0x00 ends the result when terminated.
 [[nodiscard]] std::vector<std::uint8_t> encodeText(std::string_view text, const TextTable &table,
-                                                   const KeywordList *keywords, std::uint8_t fingerParameter,
-                                                   bool terminated);
+                                                   const KeywordList *keywords,
+                                                   std::optional<std::uint8_t> fingerParameter, bool terminated,
+                                                   std::string *dropped = nullptr);
 
 [[nodiscard]] std::vector<std::uint8_t> encodeText(std::string_view text, const EncodingIndex &index,
-                                                   std::uint8_t fingerParameter, bool terminated);
+                                                   std::optional<std::uint8_t> fingerParameter, bool terminated,
+                                                   std::string *dropped = nullptr);
 
 // The "Finger position" field: hexadecimal, clamped to 0 to 0xFF.
 [[nodiscard]] std::uint8_t parseFingerParameter(std::string_view text);

@@ -70,13 +70,14 @@ TextEntryContent readTextEntry(const RomImage &image, int group, const TextEntry
 {
     if (!location.textLocation)
         return {};
+    const bool complete = storedTextLength(image, group, location) <= kMaxEditableBytes + 1; // text and terminator
     switch (groupAt(group).kind) {
     case TextGroupKind::Dialogue: {
-        auto decoded = decodeDialogue(image.bytes(), *location.textLocation, dte, keywords);
-        return {std::move(decoded.text), decoded.fingerParameter};
+        auto decoded = decodeDialogue(image.bytes(), *location.textLocation, dte, keywords, kMaxEditableBytes);
+        return {std::move(decoded.text), decoded.fingerParameter, complete};
     }
-    case TextGroupKind::Characters: return {decodeFixed(image.bytes(), *location.textLocation, 6, dte), {}};
-    default: return {decodeString(image.bytes(), *location.textLocation, dte), {}};
+    case TextGroupKind::Characters: return {decodeFixed(image.bytes(), *location.textLocation, 6, dte), {}, true};
+    default: return {decodeString(image.bytes(), *location.textLocation, dte, kMaxEditableBytes), {}, complete};
     }
 }
 
@@ -103,12 +104,15 @@ TextEntryEncoder::TextEntryEncoder(const TextTable &table, const KeywordList &ke
 {
 }
 
-std::vector<std::uint8_t> TextEntryEncoder::encode(int group, std::string_view text, std::uint8_t fingerParameter) const
+std::vector<std::uint8_t> TextEntryEncoder::encode(int group, std::string_view text, std::uint8_t fingerParameter,
+                                                   std::string *dropped) const
 {
     const TextGroupKind kind = groupAt(group).kind;
     const bool characters = kind == TextGroupKind::Characters;
-    auto bytes = encodeText(text, kind == TextGroupKind::Dialogue ? withKeywords_ : withoutKeywords_, fingerParameter,
-                            !characters);
+    const bool dialogue = kind == TextGroupKind::Dialogue;
+    auto bytes = encodeText(text, dialogue ? withKeywords_ : withoutKeywords_,
+                            dialogue ? std::optional<std::uint8_t>(fingerParameter) : std::nullopt, !characters,
+                            dropped);
     if (characters) {
         // The six-byte field is always written whole: short names are padded with the table's space.
         std::uint8_t space = 0xFF;
@@ -123,16 +127,19 @@ std::vector<std::uint8_t> TextEntryEncoder::encode(int group, std::string_view t
 }
 
 std::vector<std::uint8_t> encodeTextEntry(int group, std::string_view text, const TextTable &table,
-                                          const KeywordList &keywords, std::uint8_t fingerParameter)
+                                          const KeywordList &keywords, std::uint8_t fingerParameter,
+                                          std::string *dropped)
 {
-    return TextEntryEncoder(table, keywords).encode(group, text, fingerParameter);
+    return TextEntryEncoder(table, keywords).encode(group, text, fingerParameter, dropped);
 }
 
 bool storeTextEntry(RomImage &image, const TextEntryLocation &location, const std::vector<std::uint8_t> &bytes,
                     std::uint16_t pointerValue)
 {
-    if (!location.textLocation || *location.textLocation < 0
-        || *location.textLocation + static_cast<std::int64_t>(bytes.size()) > image.size())
+    if (!location.textLocation)
+        return false;
+    if (!bytes.empty()
+        && (*location.textLocation < 0 || *location.textLocation + static_cast<std::int64_t>(bytes.size()) > image.size()))
         return false;
     if (location.pointerLocation) {
         if (*location.pointerLocation < 0 || *location.pointerLocation + 2 > image.size())
@@ -140,7 +147,8 @@ bool storeTextEntry(RomImage &image, const TextEntryLocation &location, const st
         image.bytes()[static_cast<std::size_t>(*location.pointerLocation)] = static_cast<std::uint8_t>(pointerValue & 0xFF);
         image.bytes()[static_cast<std::size_t>(*location.pointerLocation + 1)] = static_cast<std::uint8_t>(pointerValue >> 8);
     }
-    std::copy(bytes.begin(), bytes.end(), image.bytes().begin() + *location.textLocation);
+    if (!bytes.empty())
+        std::copy(bytes.begin(), bytes.end(), image.bytes().begin() + *location.textLocation);
     return true;
 }
 

@@ -71,6 +71,7 @@ struct TextEntryLocation {
 struct TextEntryContent {
     std::string text; // line breaks as the table text backslash-n
     std::optional<std::uint8_t> fingerParameter;
+    bool complete = true; // false when the stored text is longer than kMaxEditableBytes and shown cut
 };
 [[nodiscard]] TextEntryContent readTextEntry(const RomImage &image, int group, const TextEntryLocation &location,
                                              const TextTable &dte, const KeywordList &keywords);
@@ -79,16 +80,19 @@ struct TextEntryContent {
 // the room an edit may use without overwriting what follows.
 [[nodiscard]] std::int64_t storedTextLength(const RomImage &image, int group, const TextEntryLocation &location);
 
-// The bytes Save writes for an edited text: keywords only in dialogue, terminated except for character names,
-// which are cut or padded with the table's space to exactly six bytes.
+// The bytes Save writes for an edited text: keywords and the finger parameter only in dialogue, terminated
+// except for character names, which are cut or padded with the table's space to exactly six bytes.
+// Characters no entry encodes are appended to dropped, when given.
 [[nodiscard]] std::vector<std::uint8_t> encodeTextEntry(int group, std::string_view text, const TextTable &table,
-                                                        const KeywordList &keywords, std::uint8_t fingerParameter);
+                                                        const KeywordList &keywords, std::uint8_t fingerParameter,
+                                                        std::string *dropped = nullptr);
 
 // The same for many texts with one table: the encoder's lookups are built once.
 class TextEntryEncoder {
 public:
     TextEntryEncoder(const TextTable &table, const KeywordList &keywords);
-    [[nodiscard]] std::vector<std::uint8_t> encode(int group, std::string_view text, std::uint8_t fingerParameter) const;
+    [[nodiscard]] std::vector<std::uint8_t> encode(int group, std::string_view text, std::uint8_t fingerParameter,
+                                                   std::string *dropped = nullptr) const;
 
 private:
     const TextTable &table_;
@@ -97,8 +101,8 @@ private:
 };
 
 // Writes an edited entry in place: the new pointer value (where the entry has a pointer) and the bytes at
-// the text's location as it was when the entry was selected. False, writing nothing, when the bytes would
-// run past the end of the image.
+// the text's location as it was when the entry was selected (no bytes: the text is left as it is). False,
+// writing nothing, when the bytes would run past the end of the image.
 [[nodiscard]] bool storeTextEntry(RomImage &image, const TextEntryLocation &location,
                                   const std::vector<std::uint8_t> &bytes, std::uint16_t pointerValue);
 

@@ -109,11 +109,14 @@ void CRomEditorDlg::loadDataFiles()
     };
     for (const auto &[file, table] : tables) {
         const auto path = dataFiles_.find(file.fileName);
-        auto loaded = path ? TextTable::loadFromFile(path->string()) : std::nullopt;
+        std::vector<int> invalidLines;
+        auto loaded = path ? TextTable::loadFromFile(path->string(), &invalidLines) : std::nullopt;
         if (loaded)
             table = std::move(*loaded);
         else
             services_.showMessage(this, QString::fromUtf8(file.failureMessage));
+        if (!invalidLines.empty())
+            services_.showMessage(this, fromUtf8(invalidTableLinesMessage(file.fileName, invalidLines)));
     }
     const auto palettePath = dataFiles_.find(kPaletteFileName);
     if (!palettePath || !palette_.loadFromFile(palettePath->string()))

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 
 #include "text/number_parsing.h"
@@ -44,6 +45,7 @@ void makeUpperCase(QLineEdit *edit)
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
         const int cursor = edit->cursorPosition();
         edit->setText(text.toUpper());
+        edit->setModified(true); // still the user's edit
         edit->setCursorPosition(cursor);
     });
 }
@@ -51,6 +53,13 @@ void makeUpperCase(QLineEdit *edit)
 QString fromUtf8(const std::string &text)
 {
     return QString::fromStdString(text);
+}
+
+QString rawPlainText(const QPlainTextEdit *edit)
+{
+    QString text = edit->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 } // namespace talvek::form

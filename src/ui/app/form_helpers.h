@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPlainTextEdit;
 class QString;
 
 namespace talvek::form {
@@ -22,6 +23,10 @@ void selectPosition(QComboBox *combo, std::optional<int> position);
 [[nodiscard]] std::optional<int> positionOf(const QComboBox *combo);
 
 [[nodiscard]] QString fromUtf8(const std::string &text);
+
+// The text of a multi-line edit exactly as typed, line breaks as LF: unlike toPlainText, non-breaking
+// spaces stay non-breaking.
+[[nodiscard]] QString rawPlainText(const QPlainTextEdit *edit);
 
 // "%X": upper-case hexadecimal without prefix or leading zeros.
 [[nodiscard]] QString hex(std::int64_t value);

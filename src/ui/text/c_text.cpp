@@ -15,6 +15,20 @@ namespace {
 
 const QString kNoValue = QStringLiteral("-----");
 
+// "A, B, C": each character once, in the order typed.
+QString uniqueCharacters(const QString &text)
+{
+    QStringList seen;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (!seen.contains(character))
+            seen << character;
+        i += length - 1;
+    }
+    return seen.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 CText::CText(const EditorContext &context, QWidget *parent)
@@ -88,11 +102,6 @@ void CText::fillGroup()
         ui->pointerEdit->setText(kNoValue);
         ui->valueEdit->setText(kNoValue);
     }
-    if (kind == TextGroupKind::Prologue) {
-        const auto location = locateTextEntry(context_.image, g, 0);
-        const auto content = readTextEntry(context_.image, g, location, context_.table, keywords_);
-        ui->dialogueEdit->setPlainText(form::fromUtf8(toEditLineBreaks(content.text)));
-    }
     if (ui->entryList->count() > 0)
         ui->entryList->setCurrentRow(0); // runs the entry selection
     else
@@ -103,18 +112,8 @@ void CText::selectEntry(int entry)
 {
     const int g = group();
     const TextGroupKind kind = kTextGroups[static_cast<std::size_t>(g)].kind;
-    if (g <= kMiscellaneousGroup) {
-        ui->nameEdit->setText(ui->entryList->item(entry) ? ui->entryList->item(entry)->text() : QString());
-        ui->dialogueEdit->clear();
-    } else {
-        ui->nameEdit->clear();
-    }
     location_ = locateTextEntry(context_.image, g, entry);
-    if (kind == TextGroupKind::Dialogue) {
-        const auto content = readTextEntry(context_.image, g, location_, context_.table, keywords_);
-        ui->dialogueEdit->setPlainText(form::fromUtf8(toEditLineBreaks(content.text)));
-        ui->fingerEdit->setText(content.fingerParameter ? form::hex(*content.fingerParameter) : QStringLiteral("--"));
-    }
+    showText(readTextEntry(context_.image, g, location_, context_.table, keywords_));
     ui->locationEdit->setText(location_.textLocation ? form::hex(*location_.textLocation) : kNoValue);
     if (location_.pointerLocation) {
         ui->pointerEdit->setText(form::hex(*location_.pointerLocation));
@@ -123,6 +122,36 @@ void CText::selectEntry(int entry)
     ui->entryList->setEnabled(kind != TextGroupKind::Prologue && kind != TextGroupKind::Epilogue);
     storedLength_ = storedTextLength(context_.image, g, location_);
     updateByteCount();
+}
+
+void CText::showText(const TextEntryContent &content)
+{
+    const TextGroupKind kind = kTextGroups[static_cast<std::size_t>(group())].kind;
+    // The name edit shows the whole stored text, which the list's label may show cut.
+    if (usesDialogueEdit()) {
+        ui->nameEdit->clear();
+        ui->dialogueEdit->setPlainText(form::fromUtf8(toEditLineBreaks(content.text)));
+    } else {
+        ui->nameEdit->setText(form::fromUtf8(content.text));
+        ui->dialogueEdit->clear();
+    }
+    if (kind == TextGroupKind::Dialogue)
+        ui->fingerEdit->setText(content.fingerParameter ? form::hex(*content.fingerParameter) : QStringLiteral("--"));
+    shownText_ = editedText();
+    shownFinger_ = ui->fingerEdit->text();
+    shownComplete_ = content.complete;
+}
+
+QString CText::editedText() const
+{
+    return usesDialogueEdit() ? form::rawPlainText(ui->dialogueEdit) : ui->nameEdit->text();
+}
+
+bool CText::textEdited() const
+{
+    const bool dialogue = kTextGroups[static_cast<std::size_t>(group())].kind == TextGroupKind::Dialogue;
+    return editedText() != shownText_ || (dialogue && ui->fingerEdit->text() != shownFinger_)
+        || !ui->preferDteCheck->isChecked();
 }
 
 void CText::rebuildKeywords()
@@ -135,12 +164,11 @@ void CText::rebuildKeywords()
     plainEncoder_ = std::make_unique<TextEntryEncoder>(context_.plainTable, keywords_);
 }
 
-std::vector<std::uint8_t> CText::encodedText() const
+std::vector<std::uint8_t> CText::encodedText(std::string *dropped) const
 {
-    const QString text = usesDialogueEdit() ? ui->dialogueEdit->toPlainText() : ui->nameEdit->text();
     const TextEntryEncoder &encoder = ui->preferDteCheck->isChecked() ? *dteEncoder_ : *plainEncoder_;
-    return encoder.encode(group(), toTableLineBreaks(text.toStdString()),
-                          parseFingerParameter(ui->fingerEdit->text().toStdString()));
+    return encoder.encode(group(), toTableLineBreaks(editedText().toStdString()),
+                          parseFingerParameter(ui->fingerEdit->text().toStdString()), dropped);
 }
 
 void CText::updateByteCount()
@@ -156,28 +184,58 @@ void CText::save()
 {
     if (!location_.textLocation)
         return; // the epilogue: nothing to write, and never the previous entry's place
-    const auto bytes = encodedText();
-    const auto length = static_cast<std::int64_t>(bytes.size());
-    if (length > storedLength_) {
-        const QString question =
-            QStringLiteral("The new text takes %1 bytes, but the old text had %2 bytes.\n\nSaving it will overwrite "
-                           "the data that follows it. Save anyway?")
-                .arg(length)
-                .arg(storedLength_);
-        if (!context_.services.askYesNo(this, question, QStringLiteral("Text Editor")))
-            return;
-    }
     const auto pointerValue = location_.pointerLocation
         ? static_cast<std::uint16_t>(clampTo(parseLeadingHex(ui->valueEdit->text().toStdString()), 0, 0xFFFF))
         : std::uint16_t{0};
-    if (!storeTextEntry(context_.image, location_, bytes, pointerValue)) {
-        context_.services.showMessage(
-            this, QStringLiteral("The text does not fit before the end of the ROM image. Nothing was written."));
+    if (!textEdited()) {
+        // The stored bytes stay exactly as they are; only a changed pointer value is written.
+        if (!storeTextEntry(context_.image, location_, {}, pointerValue))
+            return;
+    } else if (!storeEditedText(pointerValue)) {
         return;
     }
     saveWholeImage(context_, this);
     rebuildKeywords(); // renamed items and keywords are matched from now on
     fillGroup();
+}
+
+bool CText::storeEditedText(std::uint16_t pointerValue)
+{
+    const TextTable &table = ui->preferDteCheck->isChecked() ? context_.table : context_.plainTable;
+    if (table.empty()) {
+        context_.services.showMessage(this, QStringLiteral("The text table in use is empty (its file could not be "
+                                                           "loaded), so no text can be encoded. Nothing was written."));
+        return false;
+    }
+    if (!shownComplete_) {
+        context_.services.showMessage(
+            this, QStringLiteral("This text is longer than %1 bytes and is shown cut, so an edit of it cannot be "
+                                 "saved. Nothing was written.")
+                      .arg(kMaxEditableBytes));
+        return false;
+    }
+    std::string dropped;
+    const auto bytes = encodedText(&dropped);
+    const auto length = static_cast<std::int64_t>(bytes.size());
+    QStringList warnings;
+    if (!dropped.empty())
+        warnings << QStringLiteral("These characters have no entry in the table and will be left out: %1")
+                        .arg(uniqueCharacters(form::fromUtf8(dropped)));
+    if (length > storedLength_)
+        warnings << QStringLiteral("The new text takes %1 bytes, but the old text had %2 bytes.\n\nSaving it will "
+                                   "overwrite the data that follows it.")
+                        .arg(length)
+                        .arg(storedLength_);
+    if (!warnings.isEmpty()
+        && !context_.services.askYesNo(this, warnings.join(QStringLiteral("\n\n")) + QStringLiteral(" Save anyway?"),
+                                       QStringLiteral("Text Editor")))
+        return false;
+    if (!storeTextEntry(context_.image, location_, bytes, pointerValue)) {
+        context_.services.showMessage(
+            this, QStringLiteral("The text does not fit before the end of the ROM image. Nothing was written."));
+        return false;
+    }
+    return true;
 }
 
 const char *const CText::kHelpText =

@@ -27,10 +27,14 @@ private:
     void fillGroup();
     void selectEntry(int entry);
     void save();
+    [[nodiscard]] bool storeEditedText(std::uint16_t pointerValue);
     void updateByteCount();
     [[nodiscard]] int group() const;
     [[nodiscard]] bool usesDialogueEdit() const;
-    [[nodiscard]] std::vector<std::uint8_t> encodedText() const;
+    [[nodiscard]] std::vector<std::uint8_t> encodedText(std::string *dropped = nullptr) const;
+    [[nodiscard]] QString editedText() const;
+    [[nodiscard]] bool textEdited() const;
+    void showText(const TextEntryContent &content);
 
     std::unique_ptr<Ui::CText> ui;
     EditorContext context_;
@@ -42,6 +46,10 @@ private:
     std::unique_ptr<TextEntryEncoder> plainEncoder_;
     TextEntryLocation location_;
     std::int64_t storedLength_ = 0;
+    // What the edits showed when the entry was selected: an entry whose text was not edited is not written.
+    QString shownText_;
+    QString shownFinger_;
+    bool shownComplete_ = true;
 };
 
 } // namespace talvek
