@@ -187,9 +187,18 @@ TEST_F(CharacterEditorTest, LeftHandedFlagAndByteZero)
     click(dialog, "saveButton");
     EXPECT_EQ(image.bytes()[record(2)], 0x82);
 
-    // Byte 0 of character 7 is neither 7 nor 0x87: the box keeps its state from the previous row.
+    // Byte 0 of character 7 is neither 7 nor 0x87: the box shows no state of another row, and the byte is
+    // kept unless the user changes the box.
+    const std::uint8_t odd = image.bytes()[record(7)];
+    ASSERT_NE(odd, 7);
+    ASSERT_NE(odd, 0x87);
     selectRow(dialog, "characterList", 7);
-    EXPECT_TRUE(find<QCheckBox>(dialog, "leftHandedCheck")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>(dialog, "leftHandedCheck")->isChecked());
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[record(7)], odd);
+    find<QCheckBox>(dialog, "leftHandedCheck")->setChecked(true);
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[record(7)], 0x87);
 }
 
 TEST_F(CharacterEditorTest, UnlistedEquipmentIsKeptAndExitWritesNothing)

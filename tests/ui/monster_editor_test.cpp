@@ -69,6 +69,57 @@ TEST_F(MonsterEditorTest, LaterWriteWinsAndAccuracyNeverZero)
     EXPECT_TRUE(image.bytes()[0x30D73 + 2] & 0x01) << "the absorb boxes win";
 }
 
+TEST_F(MonsterEditorTest, OnlyTheBoxTheUserTypedInIsStored)
+{
+    openSample();
+    CMonster dialog(context());
+    const auto sharedBlocks = [&](int index) { return image.bytes()[0x30D13 + static_cast<std::size_t>(index)]; };
+    choose(dialog, "hitsIndexCombo", 3);
+    choose(dialog, "blocksIndexCombo", 3);
+    choose(dialog, "hpIndexCombo", 7);
+    choose(dialog, "mpIndexCombo", 7);
+    ASSERT_NE(sharedBlocks(3), 40);
+    type(dialog, "blocksEdit", QStringLiteral("40")); // an index change re-reads the boxes: type last
+    type(dialog, "hpEdit", QStringLiteral("1234"));
+    click(dialog, "saveButton");
+    EXPECT_EQ(sharedBlocks(3), 40) << "the untouched # of hits box does not write its old value over it";
+    EXPECT_EQ(word(0x30CD3 + 14), 1234) << "nor does the untouched MP box";
+    EXPECT_EQ(text(dialog, "hitsEdit"), QStringLiteral("40"));
+}
+
+TEST_F(MonsterEditorTest, ChangingAGilRowsAmountShowsThatAmount)
+{
+    openSample();
+    CMonster dialog(context());
+    const std::uint8_t set = image.bytes()[0x17790];
+    auto *combo = find<QComboBox>(dialog, "drop1Combo");
+    if (!find<QCheckBox>(dialog, "drop1GilCheck")->isChecked())
+        QTest::mouseClick(find<QCheckBox>(dialog, "drop1GilCheck"), Qt::LeftButton);
+    const auto amountBytes = std::vector<std::uint8_t>(image.bytes().begin() + 0x179F0, image.bytes().begin() + 0x17A10);
+    choose(dialog, "drop1Combo", 7);
+    EXPECT_EQ(text(dialog, "drop1GilEdit"), QString::number(word(0x179F0 + 14)));
+    EXPECT_EQ(combo->currentIndex(), 7);
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[0x17810 + 8 * set], 0xF7);
+    EXPECT_TRUE(std::equal(amountBytes.begin(), amountBytes.end(), image.bytes().begin() + 0x179F0))
+        << "no gil amount changes";
+}
+
+TEST_F(MonsterEditorTest, PickingAnotherEffectClearsTheAilmentBoxes)
+{
+    openSample();
+    CMonster dialog(context());
+    auto *envenom = find<QCheckBox>(dialog, "ailment2Check");
+    choose(dialog, "addedEffectIndexCombo", 1); // 0x03: permanent, Blind
+    envenom->setChecked(true);
+    choose(dialog, "addedEffectIndexCombo", 3); // 0x04: Drain HP
+    selectRow(dialog, "addedEffectList", 1);
+    EXPECT_FALSE(envenom->isChecked());
+    EXPECT_FALSE(find<QCheckBox>(dialog, "ailment1Check")->isChecked());
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[0x30D43 + 3], 0x01) << "no tick made for effect 1 lands in effect 3";
+}
+
 TEST_F(MonsterEditorTest, ChangingAnIndexRereadsTheValues)
 {
     openSample();

@@ -99,20 +99,33 @@ TEST_F(WeaponEditorTest, AddedEffectShapes)
     EXPECT_EQ(image.bytes()[record(3) + 7], 0x00);
 }
 
-TEST_F(WeaponEditorTest, AilmentChecksAreKeptWhileHidden)
+TEST_F(WeaponEditorTest, PickingAnotherEffectNeverCarriesTicksOver)
 {
     openSample();
     CWeapon dialog(context());
-    selectRow(dialog, "weaponList", 1);
-    selectRow(dialog, "addedEffectList", 1);
+    selectRow(dialog, "weaponList", 1); // 0x03: permanent, Blind
+    EXPECT_TRUE(ailment(dialog, 1)->isChecked());
     ailment(dialog, 4)->setChecked(true);
-    selectRow(dialog, "addedEffectList", 5);
-    EXPECT_TRUE(ailment(dialog, 4)->isHidden());
     selectRow(dialog, "addedEffectList", 2);
-    EXPECT_TRUE(ailment(dialog, 4)->isChecked());
     EXPECT_EQ(ailment(dialog, 4)->text(), QStringLiteral("Mute"));
+    EXPECT_FALSE(ailment(dialog, 4)->isChecked()) << "a tick of another effect is not this one's";
+    ailment(dialog, 3)->setChecked(true);
+    selectRow(dialog, "addedEffectList", 1);
+    EXPECT_TRUE(ailment(dialog, 1)->isChecked()) << "back on the stored effect, its ailments are read again";
+    EXPECT_FALSE(ailment(dialog, 4)->isChecked());
+    selectRow(dialog, "addedEffectList", 2);
+    ailment(dialog, 3)->setChecked(true);
     click(dialog, "saveButton");
-    EXPECT_EQ(image.bytes()[record(1) + 7], 0x02 | 0x10); // the hidden Blind contributes nothing
+    EXPECT_EQ(image.bytes()[record(1) + 7], 0x02 | 0x08);
+
+    // A byte the controls cannot show exactly (Drain HP with two ailment bits) is kept unless changed.
+    image.bytes()[record(4) + 7] = 0xC4;
+    selectRow(dialog, "weaponList", 4);
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[record(4) + 7], 0xC4);
+    selectRow(dialog, "addedEffectList", 4);
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[record(4) + 7], 0x08);
 }
 
 TEST_F(WeaponEditorTest, CastSpellPastTheAiListSavesAsNone)

@@ -76,11 +76,11 @@ void store(RomImage &image, int j, const AiForm &form)
     const std::int64_t at = recordOffset(j);
     if (form.spellPosition)
         image.setGame(at + Spell, kSpellList.byteAt(*form.spellPosition));
-    storeClampedByte(image, at + Level, form.level, 1, 16);
-    storeClampedByte(image, at + Accuracy, form.accuracy, 0, 100);
+    storeTypedByte(image, at + Level, form.level, 1, 16);
+    storeTypedByte(image, at + Accuracy, form.accuracy, 0, 100);
     if (form.targetingRow)
         image.setGame(at + Targeting, static_cast<std::uint8_t>(*form.targetingRow + 1));
-    storeClampedByte(image, at + ConsumptionRate, form.consumptionRate, 0, 100);
+    storeTypedByte(image, at + ConsumptionRate, form.consumptionRate, 0, 100);
 }
 
 } // namespace talvek::ai_list

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "id_list.h"
+#include "record_fields.h"
 #include "rom/rom_image.h"
 
 namespace talvek {
@@ -56,10 +57,10 @@ struct RecordLabels {
 
 struct AiForm {
     std::optional<int> spellPosition; // none: the byte names nothing and is kept
-    std::int64_t level = 1;
-    std::int64_t accuracy = 0;
+    Typed level;                      // none: the stored byte is kept, as for the numbers below
+    Typed accuracy;
     std::optional<int> targetingRow;  // none: the byte has no row and is kept
-    std::int64_t consumptionRate = 0;
+    Typed consumptionRate;
 };
 [[nodiscard]] AiForm read(const RomImage &image, int j);
 // Level clamped to 1..16, accuracy and consumption rate to 0..100.

@@ -34,7 +34,8 @@ CharacterForm read(const RomImage &image, int i)
     for (int slot = 0; slot < kSlotCount; ++slot)
         form.equipment[static_cast<std::size_t>(slot)] =
             kSlotLists[static_cast<std::size_t>(slot)].positionOf(image.game(at + kEquipment + slot));
-    form.backRow = image.game(at + kRow) == 0;
+    if (image.game(at + kRow) <= 1)
+        form.backRow = image.game(at + kRow) == 0;
     const std::uint8_t number = image.game(at + kNumber);
     if (number == i)
         form.leftHanded = false;
@@ -48,31 +49,30 @@ void store(RomImage &image, int i, const CharacterForm &form)
     const std::int64_t at = recordOffset(i);
     const int hpMpOffsets[] = {kHpLeft, kHpRight, kMpLeft, kMpRight};
     for (std::size_t v = 0; v < form.hpMp.size(); ++v)
-        storeClampedU16(image, at + hpMpOffsets[v], form.hpMp[v]);
+        storeTypedU16(image, at + hpMpOffsets[v], form.hpMp[v]);
     for (int s = 0; s < kStatCount; ++s)
-        storeClampedByte(image, at + kStrength + s, form.stats[static_cast<std::size_t>(s)], 0, 99);
-    storeClampedByte(image, at + kMagic, form.magic, 0, 99);
-    storeLevel(image, at + kEvadeLeft, form.evade.level);
-    storeClampedByte(image, at + kEvadeRight, form.evade.exp, 0, 99);
-    storeLevel(image, at + kMagDefLeft, form.magicDefense.level);
-    storeClampedByte(image, at + kMagDefRight, form.magicDefense.exp, 0, 99);
-    for (int s = 0; s < kSkillCount; ++s) {
-        storeLevel(image, at + kSkills + 2 * s, form.skills[static_cast<std::size_t>(s)].level);
-        storeClampedByte(image, at + kSkills + 2 * s + 1, form.skills[static_cast<std::size_t>(s)].exp, 0, 99);
-    }
-    for (int k = 0; k < kSpellSlotCount; ++k) {
-        storeLevel(image, at + kSpellLevels + 2 * k, form.spellLevels[static_cast<std::size_t>(k)].level);
-        storeClampedByte(image, at + kSpellLevels + 2 * k + 1, form.spellLevels[static_cast<std::size_t>(k)].exp, 0,
-                         99);
-    }
+        storeTypedByte(image, at + kStrength + s, form.stats[static_cast<std::size_t>(s)], 0, 99);
+    storeTypedByte(image, at + kMagic, form.magic, 0, 99);
+    const auto storeLevelExp = [&](int offset, const LevelExp &value) {
+        storeTypedLevel(image, at + offset, value.level);
+        storeTypedByte(image, at + offset + 1, value.exp, 0, 99);
+    };
+    storeLevelExp(kEvadeLeft, form.evade);
+    storeLevelExp(kMagDefLeft, form.magicDefense);
+    for (int s = 0; s < kSkillCount; ++s)
+        storeLevelExp(kSkills + 2 * s, form.skills[static_cast<std::size_t>(s)]);
+    for (int k = 0; k < kSpellSlotCount; ++k)
+        storeLevelExp(kSpellLevels + 2 * k, form.spellLevels[static_cast<std::size_t>(k)]);
     for (int slot = 0; slot < kSlotCount; ++slot)
         if (const auto position = form.equipment[static_cast<std::size_t>(slot)])
             image.setGame(at + kEquipment + slot, kSlotLists[static_cast<std::size_t>(slot)].byteAt(*position));
     for (int k = 0; k < kSpellSlotCount; ++k)
         if (const auto position = form.spells[static_cast<std::size_t>(k)])
             image.setGame(at + kSpells + k, kSpellList.byteAt(*position));
-    image.setGame(at + kRow, form.backRow ? 0 : 1);
-    image.setGame(at + kNumber, static_cast<std::uint8_t>(i + (form.leftHanded.value_or(false) ? kLeftHandedBit : 0)));
+    if (form.backRow)
+        image.setGame(at + kRow, *form.backRow ? 0 : 1);
+    if (form.leftHanded)
+        image.setGame(at + kNumber, static_cast<std::uint8_t>(i + (*form.leftHanded ? kLeftHandedBit : 0)));
     applyPartyRowRule(image);
 }
 

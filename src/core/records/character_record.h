@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "id_list.h"
+#include "record_fields.h"
 #include "rom/rom_image.h"
 
 namespace talvek {
@@ -63,23 +64,24 @@ inline constexpr int kFirstTwoHandedPosition = 56;
 [[nodiscard]] constexpr std::int64_t recordOffset(int i) { return kTableOffset + kRecordSize * i; }
 
 struct LevelExp {
-    std::int64_t level = 1; // as shown: stored byte + 1
-    std::int64_t exp = 0;
+    Typed level; // as shown: stored byte + 1
+    Typed exp;
 };
 
-// The values as the dialog shows them; list choices are positions (none: no entry, byte kept).
+// The values as the dialog shows them; list choices are positions (none: no entry, byte kept). Numbers and
+// boxes left empty (none) keep their stored bytes.
 struct CharacterForm {
-    std::array<std::int64_t, 4> hpMp{};   // HP left, HP right, MP left, MP right
-    std::array<std::int64_t, kStatCount> stats{};
-    std::int64_t magic = 0;
+    std::array<Typed, 4> hpMp{};           // HP left, HP right, MP left, MP right
+    std::array<Typed, kStatCount> stats{};
+    Typed magic;
     LevelExp evade;                        // left as shown (byte + 1), right plain
     LevelExp magicDefense;
     std::array<LevelExp, kSkillCount> skills{};
     std::array<LevelExp, kSpellSlotCount> spellLevels{};
     std::array<std::optional<int>, kSpellSlotCount> spells{};
     std::array<std::optional<int>, kSlotCount> equipment{};
-    bool backRow = false;
-    // Checked when byte 0 is row + 0x80, cleared when it is the row; any other byte keeps the box as it was.
+    std::optional<bool> backRow;           // read: none for a row byte other than 0 and 1
+    // True when byte 0 is row + 0x80, false when it is the row; none for any other byte, which is kept.
     std::optional<bool> leftHanded;
 };
 
@@ -87,11 +89,11 @@ struct CharacterForm {
 [[nodiscard]] std::string displayName(const RomImage &image, int i, const TextTable &table);
 
 [[nodiscard]] CharacterForm read(const RomImage &image, int i);
-// Stores every field of character i in the order the game editor always has, then applies the party row rule.
+// Stores every given field of character i, then applies the party row rule.
 void store(RomImage &image, int i, const CharacterForm &form);
 
 [[nodiscard]] std::int64_t readGil(const RomImage &image);
-void storeGil(RomImage &image, std::int64_t gil);
+void storeGil(RomImage &image, std::int64_t gil); // clamped to 0..9,999,999
 
 // When characters 0, 1 and 2 are all in the back row and so is one of 3 to 8, character 0 moves to the front.
 void applyPartyRowRule(RomImage &image);

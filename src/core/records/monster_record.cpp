@@ -198,22 +198,26 @@ void store(RomImage &image, int m, const MonsterForm &form)
 
     // The order decides which write wins where two fields share an entry.
     if (form.hpIndex)
-        storeClampedU16(image, kHpMpValues + 2 * *form.hpIndex, form.hp);
+        storeTypedU16(image, kHpMpValues + 2 * *form.hpIndex, form.hp);
     if (form.mpIndex)
-        storeClampedU16(image, kHpMpValues + 2 * *form.mpIndex, form.mp);
-    storeClampedByte(image, entryOf(form, Blocks, kHitsBlocksMagDef), form.blocks);
-    storeClampedByte(image, entryOf(form, MagDef, kHitsBlocksMagDef), form.magDef);
-    storeClampedByte(image, entryOf(form, Hits, kHitsBlocksMagDef), form.hits);
-    storeClampedByte(image, entryOf(form, Evade, kAccuracyEvadeMagEva), form.evade);
-    storeClampedByte(image, entryOf(form, MagEva, kAccuracyEvadeMagEva), form.magEva);
-    storeClampedByte(image, entryOf(form, Accuracy, kAccuracyEvadeMagEva), form.accuracy, 1, 255);
-    storeClampedByte(image, entryOf(form, Strength, kStrengthDefenseMorale), form.strength);
-    storeClampedByte(image, entryOf(form, Defense, kStrengthDefenseMorale), form.defense);
-    storeClampedByte(image, entryOf(form, Morale, kStrengthDefenseMorale), form.morale);
-    image.setGame(entryOf(form, Race, kRaceSets), form.race);
-    image.setGame(entryOf(form, Resist, kResistSets), form.resist);
-    image.setGame(entryOf(form, Weakness, kAbsorbWeaknessSets), form.weakness);
-    image.setGame(entryOf(form, Absorb, kAbsorbWeaknessSets), form.absorb);
+        storeTypedU16(image, kHpMpValues + 2 * *form.mpIndex, form.mp);
+    storeTypedByte(image, entryOf(form, Blocks, kHitsBlocksMagDef), form.blocks);
+    storeTypedByte(image, entryOf(form, MagDef, kHitsBlocksMagDef), form.magDef);
+    storeTypedByte(image, entryOf(form, Hits, kHitsBlocksMagDef), form.hits);
+    storeTypedByte(image, entryOf(form, Evade, kAccuracyEvadeMagEva), form.evade);
+    storeTypedByte(image, entryOf(form, MagEva, kAccuracyEvadeMagEva), form.magEva);
+    storeTypedByte(image, entryOf(form, Accuracy, kAccuracyEvadeMagEva), form.accuracy, 1, 255);
+    storeTypedByte(image, entryOf(form, Strength, kStrengthDefenseMorale), form.strength);
+    storeTypedByte(image, entryOf(form, Defense, kStrengthDefenseMorale), form.defense);
+    storeTypedByte(image, entryOf(form, Morale, kStrengthDefenseMorale), form.morale);
+    const auto storeBits = [&](Nibble field, std::int64_t table, const std::optional<std::uint8_t> &bits) {
+        if (bits)
+            image.setGame(entryOf(form, field, table), *bits);
+    };
+    storeBits(Race, kRaceSets, form.race);
+    storeBits(Resist, kResistSets, form.resist);
+    storeBits(Weakness, kAbsorbWeaknessSets, form.weakness);
+    storeBits(Absorb, kAbsorbWeaknessSets, form.absorb);
     if (form.addedEffect)
         image.setGame(entryOf(form, Effect, kAddedEffects), encodeAddedEffect(*form.addedEffect, form.ailments));
 
@@ -225,7 +229,7 @@ void store(RomImage &image, int m, const MonsterForm &form)
             if (drop.gil) {
                 const int amount = std::clamp(drop.selection, 0, kGilAmountCount - 1);
                 image.setGame(dropAt, static_cast<std::uint8_t>(0xF0 | amount));
-                storeClampedU16(image, kGilAmounts + 2 * amount, drop.gilAmount);
+                storeTypedU16(image, kGilAmounts + 2 * amount, drop.gilAmount);
             } else {
                 image.setGame(dropAt, static_cast<std::uint8_t>(std::clamp(drop.selection, 0, kItemEntries - 1)));
             }

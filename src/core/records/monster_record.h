@@ -9,6 +9,7 @@
 
 #include "added_effect.h"
 #include "ai_list.h"
+#include "record_fields.h"
 #include "rom/rom_image.h"
 
 namespace talvek {
@@ -87,21 +88,23 @@ inline constexpr std::array<std::string_view, kScriptCount> kScriptNames{{
 
 struct Drop {
     bool gil = false;
-    int selection = 0;            // item byte, or gil amount number
-    std::int64_t gilAmount = 0;   // the typed amount of a gil row
+    int selection = 0;  // item byte, or gil amount number
+    Typed gilAmount;    // the typed amount of a gil row; none: the amount is kept
 };
 
 // The dialog's view of one monster: indexes as selections (none where the byte has no entry and is kept),
-// the shared values as typed, the bit sets, the added effect, the script's attacks and the spoils.
+// the shared values as typed, the bit sets, the added effect, the script's attacks and the spoils. A shared
+// value or bit set left empty is not written, so a box the user did not change never overwrites an entry
+// that another box on screen shares.
 struct MonsterForm {
     std::optional<int> aiEntry;   // 0 "--none--", s + 1 script s
     std::optional<int> hpIndex, mpIndex;
     std::array<int, kNibbleCount> nibbles{};
-    std::int64_t hp = 0, mp = 0;
-    std::int64_t hits = 0, blocks = 0, magDef = 0;
-    std::int64_t accuracy = 0, evade = 0, magEva = 0;
-    std::int64_t strength = 0, defense = 0, morale = 0;
-    std::uint8_t race = 0, resist = 0, weakness = 0, absorb = 0;
+    Typed hp, mp;
+    Typed hits, blocks, magDef;
+    Typed accuracy, evade, magEva;
+    Typed strength, defense, morale;
+    std::optional<std::uint8_t> race, resist, weakness, absorb;
     std::optional<int> addedEffect; // none: an effect byte the list cannot show is kept
     std::array<bool, kAilmentBoxCount> ailments{};
     std::array<std::optional<int>, kAttacksPerScript> attacks{};
@@ -115,9 +118,9 @@ void readDrops(const RomImage &image, MonsterForm &form);
 void readAttacks(const RomImage &image, MonsterForm &form);
 [[nodiscard]] MonsterForm read(const RomImage &image, int m);
 
-// Stores in the fixed order where the later write wins: record, HP then MP, blocks, mag.def then hits,
-// evade, mag.eva then accuracy (1..255), strength, defense then morale, race, resist, weakness then absorb,
-// added effect, spoils, script.
+// Stores in the fixed order where the later write wins when two given values share an entry: record, HP then
+// MP, blocks, mag.def then hits, evade, mag.eva then accuracy (1..255), strength, defense then morale, race,
+// resist, weakness then absorb, added effect, spoils, script.
 void store(RomImage &image, int m, const MonsterForm &form);
 
 } // namespace talvek::monster

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "rom/rom_image.h"
 #include "text/number_parsing.h"
@@ -48,6 +49,29 @@ inline void storeClampedU24(RomImage &image, std::int64_t offset, std::int64_t v
     const auto clamped = clampTo(value, 0, high);
     for (int i = 0; i < 3; ++i)
         image.setGame(offset + i, static_cast<std::uint8_t>((clamped >> (8 * i)) & 0xFF));
+}
+
+// A number as an editor's form holds it: what the user typed, or nothing where the stored value is kept.
+// Only typed numbers are clamped, so Save never changes a value the user did not touch.
+using Typed = std::optional<std::int64_t>;
+
+inline void storeTypedByte(RomImage &image, std::int64_t offset, const Typed &value, std::int64_t low = 0,
+                           std::int64_t high = 0xFF)
+{
+    if (value)
+        storeClampedByte(image, offset, *value, low, high);
+}
+
+inline void storeTypedLevel(RomImage &image, std::int64_t offset, const Typed &shown)
+{
+    if (shown)
+        storeLevel(image, offset, *shown);
+}
+
+inline void storeTypedU16(RomImage &image, std::int64_t offset, const Typed &value)
+{
+    if (value)
+        storeClampedU16(image, offset, *value);
 }
 
 } // namespace talvek

@@ -66,8 +66,8 @@ void store(RomImage &image, int s, const SpellForm &form)
     const std::int64_t at = recordOffset(s);
     if (form.type)
         image.setGame(at + Type, static_cast<std::uint8_t>(*form.type));
-    storeClampedByte(image, at + AccuracyModifier, form.accuracyModifier);
-    storeClampedByte(image, at + Power, form.power);
+    storeTypedByte(image, at + AccuracyModifier, form.accuracyModifier);
+    storeTypedByte(image, at + Power, form.power);
     image.setGame(at + Elements, form.elements);
     std::uint8_t status = 0;
     for (int box = 0; box < kStatusBoxCount; ++box)
@@ -75,7 +75,7 @@ void store(RomImage &image, int s, const SpellForm &form)
             status |= static_cast<std::uint8_t>(0x02 << box);
     image.setGame(at + Status, status);
     image.setGame(at + Palette, static_cast<std::uint8_t>(form.palette));
-    storeClampedByte(image, at + Animation, form.animation);
+    storeTypedByte(image, at + Animation, form.animation);
 }
 
 } // namespace talvek::spell

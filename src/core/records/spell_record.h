@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "record_fields.h"
 #include "rom/rom_image.h"
 
 namespace talvek::spell {
@@ -38,12 +39,12 @@ inline constexpr int kStatusBoxCount = 7;
 
 struct SpellForm {
     std::optional<int> type; // none: the byte has no row and is kept
-    std::int64_t accuracyModifier = 0;
-    std::int64_t power = 0;
+    Typed accuracyModifier; // none: the stored byte is kept, as for the animation
+    Typed power;
     std::uint8_t elements = 0;
     std::array<bool, kStatusBoxCount> status{};
     int palette = 0;
-    std::int64_t animation = 0;
+    Typed animation;
 };
 
 [[nodiscard]] SpellForm read(const RomImage &image, int s);

@@ -40,7 +40,8 @@ WeaponForm read(const RomImage &image, int i)
     form.elements = image.game(at + Elements);
     form.races = image.game(at + Races);
     const AddedEffect effect = decodeAddedEffect(image.game(at + Effect));
-    form.addedEffect = effect.entry;
+    if (addedEffectIsCanonical(image.game(at + Effect)))
+        form.addedEffect = effect.entry;
     for (std::size_t box = 0; box < form.ailments.size(); ++box)
         form.ailments[box] = effect.boxes[box].value_or(false);
     const std::uint8_t cast = image.game(at + CastSpell);
@@ -57,15 +58,18 @@ void store(RomImage &image, int i, const WeaponForm &form)
     const std::int64_t at = recordOffset(i);
     if (form.type)
         image.setGame(at + Type, static_cast<std::uint8_t>(*form.type));
-    storeClampedByte(image, at + Accuracy, form.accuracy, 0, 100);
-    storeClampedByte(image, at + AttackPower, form.attackPower);
-    storeClampedByte(image, at + Evade, form.evade, 0, 100);
-    storeClampedByte(image, at + IntSoulPenalty, form.intSoulPenalty);
+    storeTypedByte(image, at + Accuracy, form.accuracy, 0, 100);
+    storeTypedByte(image, at + AttackPower, form.attackPower);
+    storeTypedByte(image, at + Evade, form.evade, 0, 100);
+    storeTypedByte(image, at + IntSoulPenalty, form.intSoulPenalty);
     if (i >= kFirstOwnPalette)
         image.setGame(kPaletteNumbers + i, static_cast<std::uint8_t>(form.palette));
     image.setGame(at + Elements, form.elements);
     image.setGame(at + Races, form.races);
-    image.setGame(at + Effect, encodeAddedEffect(form.addedEffect, form.ailments));
+    if (form.addedEffect)
+        image.setGame(at + Effect, encodeAddedEffect(*form.addedEffect, form.ailments));
+    else if (image.game(at + Effect) == 0x40 || image.game(at + Effect) == 0x80)
+        image.setGame(at + Effect, 0x00);
     // No selection (a byte past the AI list) or "--none--" both store 0xFF.
     image.setGame(at + CastSpell,
                   form.castSpellEntry.value_or(0) == 0 ? 0xFF : static_cast<std::uint8_t>(*form.castSpellEntry - 1));

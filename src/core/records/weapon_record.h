@@ -9,6 +9,7 @@
 
 #include "added_effect.h"
 #include "ai_list.h"
+#include "record_fields.h"
 #include "rom/rom_image.h"
 
 namespace talvek {
@@ -45,20 +46,22 @@ inline constexpr int kCastSpellEntries = 136;
 
 struct WeaponForm {
     std::optional<int> type; // none: the byte has no entry and is kept
-    std::int64_t accuracy = 0;
-    std::int64_t attackPower = 0;
-    std::int64_t evade = 0;
-    std::int64_t intSoulPenalty = 0;
+    Typed accuracy;       // none: the stored byte is kept
+    Typed attackPower;
+    Typed evade;
+    Typed intSoulPenalty;
     std::uint8_t elements = 0;
     std::uint8_t races = 0;
-    int addedEffect = Nothing;
+    // None: the stored effect byte is kept, but for 0x40 or 0x80 alone, which shows as "Nothing" and is
+    // saved as 0x00.
+    std::optional<int> addedEffect;
     std::array<bool, kAilmentBoxCount> ailments{};
     std::optional<int> castSpellEntry; // none or 0: 0xFF
     int palette = 0;                   // stored for positions 10 and up
 };
 
 [[nodiscard]] WeaponForm read(const RomImage &image, int i);
-// Accuracy and evade clamped to 0..100, attack power and penalty to 0..255.
+// Accuracy and evade clamped to 0..100, attack power and penalty to 0..255; what the form leaves empty is kept.
 void store(RomImage &image, int i, const WeaponForm &form);
 
 } // namespace talvek::weapon

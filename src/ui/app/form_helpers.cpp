@@ -1,5 +1,6 @@
 #include "form_helpers.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,6 +10,11 @@
 
 namespace talvek::form {
 
+namespace {
+// What the editor last showed in a control, to tell the user's changes from it.
+constexpr char kShownProperty[] = "talvekShown";
+} // namespace
+
 void makeDigitsOnly(QLineEdit *edit)
 {
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
@@ -17,11 +23,59 @@ void makeDigitsOnly(QLineEdit *edit)
 void setDecimal(QLineEdit *edit, std::int64_t value)
 {
     edit->setText(QString::number(value));
+    edit->setProperty(kShownProperty, edit->text());
 }
 
 std::int64_t decimalOf(const QLineEdit *edit)
 {
     return parseLeadingDecimal(edit->text().toStdString());
+}
+
+namespace {
+
+// Typed in (even the same number again) or given other text since the editor showed its value.
+bool edited(const QLineEdit *edit)
+{
+    const QVariant shown = edit->property(kShownProperty);
+    return edit->isModified() || !shown.isValid() || shown.toString() != edit->text();
+}
+
+} // namespace
+
+std::optional<std::int64_t> editedDecimal(const QLineEdit *edit)
+{
+    return edited(edit) ? std::optional<std::int64_t>(decimalOf(edit)) : std::nullopt;
+}
+
+void makeHexDigitsOnly(QLineEdit *edit)
+{
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Fa-f]*")), edit));
+    makeUpperCase(edit);
+}
+
+void setHex(QLineEdit *edit, std::int64_t value)
+{
+    edit->setText(hex(value));
+    edit->setProperty(kShownProperty, edit->text());
+}
+
+std::optional<std::int64_t> editedHex(const QLineEdit *edit)
+{
+    return edited(edit) ? std::optional<std::int64_t>(parseLeadingHex(edit->text().toStdString())) : std::nullopt;
+}
+
+void showChecked(QAbstractButton *box, bool checked)
+{
+    box->setChecked(checked);
+    box->setProperty(kShownProperty, checked);
+}
+
+std::optional<bool> changedChecked(const QAbstractButton *box)
+{
+    const QVariant shown = box->property(kShownProperty);
+    if (shown.isValid() && shown.toBool() == box->isChecked())
+        return std::nullopt;
+    return box->isChecked();
 }
 
 void selectPosition(QComboBox *combo, std::optional<int> position)

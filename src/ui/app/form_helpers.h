@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -16,6 +17,14 @@ void makeDigitsOnly(QLineEdit *edit);
 void setDecimal(QLineEdit *edit, std::int64_t value);
 // The leading decimal integer of the edit's text; no number reads 0.
 [[nodiscard]] std::int64_t decimalOf(const QLineEdit *edit);
+// The same, but only when the user typed in the edit or its text differs from what setDecimal last showed:
+// what the user did not change is not written back.
+[[nodiscard]] std::optional<std::int64_t> editedDecimal(const QLineEdit *edit);
+
+// A check box whose stored state Save keeps unless the user changes it: showChecked shows a state;
+// changedChecked is the box's state when it differs from the one shown, or nothing.
+void showChecked(QAbstractButton *box, bool checked);
+[[nodiscard]] std::optional<bool> changedChecked(const QAbstractButton *box);
 
 // Selects a list position, or nothing when the stored byte has no entry.
 void selectPosition(QComboBox *combo, std::optional<int> position);
@@ -30,6 +39,11 @@ void selectPosition(QComboBox *combo, std::optional<int> position);
 
 // "%X": upper-case hexadecimal without prefix or leading zeros.
 [[nodiscard]] QString hex(std::int64_t value);
+// A hexadecimal edit: digits and A to F only, kept in upper case; setHex shows a value, editedHex reads it
+// back only when the user changed it (like editedDecimal).
+void makeHexDigitsOnly(QLineEdit *edit);
+void setHex(QLineEdit *edit, std::int64_t value);
+[[nodiscard]] std::optional<std::int64_t> editedHex(const QLineEdit *edit);
 // Keeps an edit in upper case as the user types, like an upper-case edit control.
 void makeUpperCase(QLineEdit *edit);
 

@@ -99,28 +99,29 @@ void CCharacter::showRecord(int i)
 {
     using namespace character;
     const CharacterForm record = read(context_.image, i);
+    const auto show = [](QLineEdit *edit, const Typed &value) { form::setDecimal(edit, value.value_or(0)); };
     for (std::size_t v = 0; v < hpMpEdits_.size(); ++v)
-        form::setDecimal(hpMpEdits_[v], record.hpMp[v]);
+        show(hpMpEdits_[v], record.hpMp[v]);
     form::setDecimal(ui->gilEdit, readGil(context_.image));
     for (std::size_t s = 0; s < statEdits_.size(); ++s)
-        form::setDecimal(statEdits_[s], record.stats[s]);
-    form::setDecimal(ui->magEdit, record.magic);
-    form::setDecimal(ui->evadeLeftEdit, record.evade.level);
-    form::setDecimal(ui->evadeRightEdit, record.evade.exp);
-    form::setDecimal(ui->magDefLeftEdit, record.magicDefense.level);
-    form::setDecimal(ui->magDefRightEdit, record.magicDefense.exp);
+        show(statEdits_[s], record.stats[s]);
+    show(ui->magEdit, record.magic);
+    show(ui->evadeLeftEdit, record.evade.level);
+    show(ui->evadeRightEdit, record.evade.exp);
+    show(ui->magDefLeftEdit, record.magicDefense.level);
+    show(ui->magDefRightEdit, record.magicDefense.exp);
     for (std::size_t s = 0; s < record.skills.size(); ++s) {
-        form::setDecimal(skillLevelEdits_[s], record.skills[s].level);
-        form::setDecimal(skillExpEdits_[s], record.skills[s].exp);
+        show(skillLevelEdits_[s], record.skills[s].level);
+        show(skillExpEdits_[s], record.skills[s].exp);
     }
     for (std::size_t k = 0; k < record.spellLevels.size(); ++k) {
-        form::setDecimal(spellLevelEdits_[k], record.spellLevels[k].level);
-        form::setDecimal(spellExpEdits_[k], record.spellLevels[k].exp);
+        show(spellLevelEdits_[k], record.spellLevels[k].level);
+        show(spellExpEdits_[k], record.spellLevels[k].exp);
         form::selectPosition(spellCombos_[k], record.spells[k]);
     }
-    ui->backRowCheck->setChecked(record.backRow);
-    if (record.leftHanded)
-        ui->leftHandedCheck->setChecked(*record.leftHanded);
+    // A row or number byte the boxes cannot show reads unchecked and is kept unless the box is clicked.
+    form::showChecked(ui->backRowCheck, record.backRow.value_or(false));
+    form::showChecked(ui->leftHandedCheck, record.leftHanded.value_or(false));
     for (std::size_t slot = 0; slot < record.equipment.size(); ++slot)
         form::selectPosition(equipmentCombos_[slot], record.equipment[slot]);
 }
@@ -130,25 +131,27 @@ void CCharacter::save()
     using namespace character;
     const int i = selectedRecord();
     CharacterForm record;
+    using form::editedDecimal;
     for (std::size_t v = 0; v < hpMpEdits_.size(); ++v)
-        record.hpMp[v] = form::decimalOf(hpMpEdits_[v]);
+        record.hpMp[v] = editedDecimal(hpMpEdits_[v]);
     for (std::size_t s = 0; s < statEdits_.size(); ++s)
-        record.stats[s] = form::decimalOf(statEdits_[s]);
-    record.magic = form::decimalOf(ui->magEdit);
-    record.evade = {form::decimalOf(ui->evadeLeftEdit), form::decimalOf(ui->evadeRightEdit)};
-    record.magicDefense = {form::decimalOf(ui->magDefLeftEdit), form::decimalOf(ui->magDefRightEdit)};
+        record.stats[s] = editedDecimal(statEdits_[s]);
+    record.magic = editedDecimal(ui->magEdit);
+    record.evade = {editedDecimal(ui->evadeLeftEdit), editedDecimal(ui->evadeRightEdit)};
+    record.magicDefense = {editedDecimal(ui->magDefLeftEdit), editedDecimal(ui->magDefRightEdit)};
     for (std::size_t s = 0; s < record.skills.size(); ++s)
-        record.skills[s] = {form::decimalOf(skillLevelEdits_[s]), form::decimalOf(skillExpEdits_[s])};
+        record.skills[s] = {editedDecimal(skillLevelEdits_[s]), editedDecimal(skillExpEdits_[s])};
     for (std::size_t k = 0; k < record.spellLevels.size(); ++k) {
-        record.spellLevels[k] = {form::decimalOf(spellLevelEdits_[k]), form::decimalOf(spellExpEdits_[k])};
+        record.spellLevels[k] = {editedDecimal(spellLevelEdits_[k]), editedDecimal(spellExpEdits_[k])};
         record.spells[k] = form::positionOf(spellCombos_[k]);
     }
     for (std::size_t slot = 0; slot < record.equipment.size(); ++slot)
         record.equipment[slot] = form::positionOf(equipmentCombos_[slot]);
-    record.backRow = ui->backRowCheck->isChecked();
-    record.leftHanded = ui->leftHandedCheck->isChecked();
+    record.backRow = form::changedChecked(ui->backRowCheck);
+    record.leftHanded = form::changedChecked(ui->leftHandedCheck);
 
-    storeGil(context_.image, form::decimalOf(ui->gilEdit));
+    if (const auto gil = editedDecimal(ui->gilEdit))
+        storeGil(context_.image, *gil);
     store(context_.image, i, record);
     saveWholeImage(context_, this);
     showRecord(i);

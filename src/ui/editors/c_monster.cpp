@@ -1,8 +1,9 @@
 #include "c_monster.h"
 
+#include <algorithm>
+
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
-#include "editors/ailment_boxes.h"
 #include "app/ui_services.h"
 #include "records/record_fields.h"
 #include "ui_c_monster.h"
@@ -42,7 +43,15 @@ std::uint8_t bitsOf(const std::array<QCheckBox *, 8> &checks)
 void showBits(const std::array<QCheckBox *, 8> &checks, std::uint8_t bits)
 {
     for (std::size_t bit = 0; bit < checks.size(); ++bit)
-        checks[bit]->setChecked(bits & (1u << bit));
+        form::showChecked(checks[bit], bits & (1u << bit));
+}
+
+// The bits of a set whose boxes the user changed, or nothing.
+std::optional<std::uint8_t> changedBits(const std::array<QCheckBox *, 8> &checks)
+{
+    const bool changed =
+        std::any_of(checks.begin(), checks.end(), [](const QCheckBox *box) { return form::changedChecked(box); });
+    return changed ? std::optional<std::uint8_t>(bitsOf(checks)) : std::nullopt;
 }
 
 QString usage(int users)
@@ -67,8 +76,10 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
                 child<QCheckBox>(this, QString::fromLatin1(bitPrefixes[set]) + QString::number(bit + 1) + QStringLiteral("Check"));
     for (int i = 0; i < kAttacksPerScript; ++i)
         attackCombos_[static_cast<std::size_t>(i)] = child<QComboBox>(this, QStringLiteral("attack%1Combo").arg(i + 1));
+    std::array<QCheckBox *, kAilmentBoxCount> ailmentChecks{};
     for (int k = 0; k < kAilmentBoxCount; ++k)
-        ailmentChecks_[static_cast<std::size_t>(k)] = child<QCheckBox>(this, QStringLiteral("ailment%1Check").arg(k + 1));
+        ailmentChecks[static_cast<std::size_t>(k)] = child<QCheckBox>(this, QStringLiteral("ailment%1Check").arg(k + 1));
+    addedEffect_ = std::make_unique<AddedEffectControls>(ui->addedEffectList, ailmentChecks);
     for (int i = 0; i < kDropsPerSet; ++i)
         drops_[static_cast<std::size_t>(i)] = {child<QComboBox>(this, QStringLiteral("drop%1Combo").arg(i + 1)),
                                                child<QCheckBox>(this, QStringLiteral("drop%1GilCheck").arg(i + 1)),
@@ -78,8 +89,6 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
         form::makeDigitsOnly(edit);
     ui->editSpriteButton->setEnabled(false);
 
-    for (auto label : kAddedEffectLabels)
-        ui->addedEffectList->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
     fillIndexes(ui->hpIndexCombo, kHpMpCount);
     fillIndexes(ui->mpIndexCombo, kHpMpCount);
     for (auto *combo : nibbleCombos_)
@@ -112,13 +121,14 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
         connect(nibbleCombos_[field], &QComboBox::currentIndexChanged, this,
                 bitSet ? &CMonster::showBitSets : &CMonster::showValues);
     }
-    connect(ui->addedEffectList, &QListWidget::currentRowChanged, this, &CMonster::showAddedEffect);
     connect(ui->spoilsSetCombo, &QComboBox::currentIndexChanged, this, [this] {
         showDrops();
         updateUsage();
     });
-    for (int i = 0; i < kDropsPerSet; ++i)
+    for (int i = 0; i < kDropsPerSet; ++i) {
         connect(drops_[static_cast<std::size_t>(i)].gil, &QCheckBox::clicked, this, [this, i] { switchDropRow(i); });
+        connect(drops_[static_cast<std::size_t>(i)].combo, &QComboBox::activated, this, [this, i] { dropChosen(i); });
+    }
     connect(ui->saveButton, &QPushButton::clicked, this, &CMonster::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     ui->monsterList->setCurrentRow(0);
@@ -170,30 +180,27 @@ void CMonster::showValues()
 {
     MonsterForm form = indexesShown();
     readValues(context_.image, form);
-    auto show = [](QLineEdit *edit, bool present, std::int64_t value) {
-        if (present)
-            form::setDecimal(edit, value);
+    auto show = [](QLineEdit *edit, const Typed &value) {
+        // An index past the table shows no value, and the box is off: Save would not write it.
+        edit->setEnabled(value.has_value());
+        if (value)
+            form::setDecimal(edit, *value);
         else
-            edit->clear(); // an index past the table shows no value
+            edit->clear();
     };
-    show(ui->hpEdit, form.hpIndex.has_value(), form.hp);
-    show(ui->mpEdit, form.mpIndex.has_value(), form.mp);
-    form::setDecimal(ui->hitsEdit, form.hits);
-    form::setDecimal(ui->blocksEdit, form.blocks);
-    form::setDecimal(ui->magDefEdit, form.magDef);
-    form::setDecimal(ui->accuracyEdit, form.accuracy);
-    form::setDecimal(ui->evadeEdit, form.evade);
-    form::setDecimal(ui->magEvaEdit, form.magEva);
-    form::setDecimal(ui->strengthEdit, form.strength);
-    form::setDecimal(ui->defenseEdit, form.defense);
-    form::setDecimal(ui->moraleEdit, form.morale);
+    show(ui->hpEdit, form.hp);
+    show(ui->mpEdit, form.mp);
+    show(ui->hitsEdit, form.hits);
+    show(ui->blocksEdit, form.blocks);
+    show(ui->magDefEdit, form.magDef);
+    show(ui->accuracyEdit, form.accuracy);
+    show(ui->evadeEdit, form.evade);
+    show(ui->magEvaEdit, form.magEva);
+    show(ui->strengthEdit, form.strength);
+    show(ui->defenseEdit, form.defense);
+    show(ui->moraleEdit, form.morale);
 
-    const AddedEffect effect = decodeAddedEffect(context_.image.game(kAddedEffects + form.nibbles[Effect]));
-    for (std::size_t box = 0; box < ailmentChecks_.size(); ++box)
-        if (effect.boxes[box])
-            ailmentChecks_[box]->setChecked(*effect.boxes[box]);
-    ui->addedEffectList->setCurrentRow(form.addedEffect.value_or(-1));
-    showAddedEffect(form.addedEffect.value_or(Nothing));
+    addedEffect_->show(context_.image.game(kAddedEffects + form.nibbles[Effect]), form.addedEffect);
     showBitSets();
 }
 
@@ -201,16 +208,11 @@ void CMonster::showBitSets()
 {
     MonsterForm form = indexesShown();
     readValues(context_.image, form);
-    showBits(bitChecks_[0], form.race);
-    showBits(bitChecks_[3], form.weakness);
-    showBits(bitChecks_[1], form.resist);
-    showBits(bitChecks_[2], form.absorb);
+    showBits(bitChecks_[0], form.race.value_or(0));
+    showBits(bitChecks_[3], form.weakness.value_or(0));
+    showBits(bitChecks_[1], form.resist.value_or(0));
+    showBits(bitChecks_[2], form.absorb.value_or(0));
     updateUsage();
-}
-
-void CMonster::showAddedEffect(int entry)
-{
-    showAilmentBoxes(ailmentChecks_, entry);
 }
 
 void CMonster::setUpAttacks()
@@ -245,6 +247,14 @@ void CMonster::fillDropRow(int index, bool gil, int selection)
     if (gil)
         form::setDecimal(row.amount, readU16(context_.image, kGilAmounts + 2 * selection));
     row.amount->setVisible(gil);
+}
+
+void CMonster::dropChosen(int index)
+{
+    // A gil row shows the value of the amount it names now; the value typed for the old amount is dropped.
+    const DropRow &row = drops_[static_cast<std::size_t>(index)];
+    if (row.gil->isChecked() && row.combo->currentIndex() >= 0)
+        form::setDecimal(row.amount, readU16(context_.image, kGilAmounts + 2 * row.combo->currentIndex()));
 }
 
 void CMonster::showDrops()
@@ -289,30 +299,30 @@ void CMonster::save()
 {
     const int m = selectedMonster();
     MonsterForm form = indexesShown();
-    form.hp = form::decimalOf(ui->hpEdit);
-    form.mp = form::decimalOf(ui->mpEdit);
-    form.hits = form::decimalOf(ui->hitsEdit);
-    form.blocks = form::decimalOf(ui->blocksEdit);
-    form.magDef = form::decimalOf(ui->magDefEdit);
-    form.accuracy = form::decimalOf(ui->accuracyEdit);
-    form.evade = form::decimalOf(ui->evadeEdit);
-    form.magEva = form::decimalOf(ui->magEvaEdit);
-    form.strength = form::decimalOf(ui->strengthEdit);
-    form.defense = form::decimalOf(ui->defenseEdit);
-    form.morale = form::decimalOf(ui->moraleEdit);
-    form.race = bitsOf(bitChecks_[0]);
-    form.resist = bitsOf(bitChecks_[1]);
-    form.absorb = bitsOf(bitChecks_[2]);
-    form.weakness = bitsOf(bitChecks_[3]);
-    form.addedEffect = ui->addedEffectList->currentRow() < 0 ? std::nullopt
-                                                             : std::optional<int>(ui->addedEffectList->currentRow());
-    for (std::size_t box = 0; box < ailmentChecks_.size(); ++box)
-        form.ailments[box] = ailmentChecks_[box]->isChecked();
+    // Only what the user changed is written: two boxes on one shared entry never overwrite each other's edit.
+    using form::editedDecimal;
+    form.hp = editedDecimal(ui->hpEdit);
+    form.mp = editedDecimal(ui->mpEdit);
+    form.hits = editedDecimal(ui->hitsEdit);
+    form.blocks = editedDecimal(ui->blocksEdit);
+    form.magDef = editedDecimal(ui->magDefEdit);
+    form.accuracy = editedDecimal(ui->accuracyEdit);
+    form.evade = editedDecimal(ui->evadeEdit);
+    form.magEva = editedDecimal(ui->magEvaEdit);
+    form.strength = editedDecimal(ui->strengthEdit);
+    form.defense = editedDecimal(ui->defenseEdit);
+    form.morale = editedDecimal(ui->moraleEdit);
+    form.race = changedBits(bitChecks_[0]);
+    form.resist = changedBits(bitChecks_[1]);
+    form.absorb = changedBits(bitChecks_[2]);
+    form.weakness = changedBits(bitChecks_[3]);
+    form.addedEffect = addedEffect_->changedEntry();
+    form.ailments = addedEffect_->ailments();
     for (std::size_t i = 0; i < attackCombos_.size(); ++i)
         form.attacks[i] = form::positionOf(attackCombos_[i]);
     for (std::size_t i = 0; i < drops_.size(); ++i)
         form.drops[i] = {drops_[i].gil->isChecked(), std::max(drops_[i].combo->currentIndex(), 0),
-                         form::decimalOf(drops_[i].amount)};
+                         form::editedDecimal(drops_[i].amount)};
     store(context_.image, m, form);
     saveWholeImage(context_, this);
     showMonster(m);

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include "app/editor_context.h"
+#include "editors/added_effect_controls.h"
 #include "records/monster_record.h"
 
 class QCheckBox;
@@ -39,11 +40,11 @@ private:
     void showMonster(int m);
     void showValues();
     void showBitSets();
-    void showAddedEffect(int entry);
     void setUpAttacks();
     void showDrops();
     void fillDropRow(int row, bool gil, int selection);
     void switchDropRow(int row);
+    void dropChosen(int row);
     void updateUsage();
     void save();
     [[nodiscard]] monster::MonsterForm indexesShown() const;
@@ -55,7 +56,7 @@ private:
     std::array<QComboBox *, monster::kNibbleCount> nibbleCombos_{};
     std::array<QComboBox *, monster::kAttacksPerScript> attackCombos_{};
     std::array<std::array<QCheckBox *, 8>, 4> bitChecks_{}; // race, resist, absorb, weakness
-    std::array<QCheckBox *, 7> ailmentChecks_{};
+    std::unique_ptr<AddedEffectControls> addedEffect_;
     std::array<DropRow, monster::kDropsPerSet> drops_{};
     std::array<RowList, monster::kDropsPerSet> rowLists_{}; // what each drop combo holds now
 };

@@ -33,9 +33,9 @@ CSpell::CSpell(const EditorContext &context, QWidget *parent)
                       ui->instaDeathCheck, ui->poisonCheck, ui->bodyCheck, ui->iceCheck};
     statusChecks_ = {ui->status1Check, ui->status2Check, ui->status3Check, ui->status4Check,
                      ui->status5Check, ui->status6Check, ui->status7Check};
-    // The animation edit takes digits from the keyboard but is read as hexadecimal, as the game editor did.
-    for (auto *edit : {ui->animationEdit, ui->powerEdit, ui->accuracyModifierEdit, ui->aiLevelEdit, ui->aiAccuracyEdit})
+    for (auto *edit : {ui->powerEdit, ui->accuracyModifierEdit, ui->aiLevelEdit, ui->aiAccuracyEdit})
         form::makeDigitsOnly(edit);
+    form::makeHexDigitsOnly(ui->animationEdit); // shown and read as hexadecimal
     ui->colorSwatches->setSource(&context_.image, &context_.palette);
     ui->colorSwatches->setGeometryRule({spell_swatches::kLeft, spell_swatches::kTop}, spell_swatches::colorAt);
 
@@ -87,13 +87,13 @@ void CSpell::showSpell(int s)
         const QSignalBlocker blocker(ui->spellTypeList);
         ui->spellTypeList->setCurrentRow(record.type.value_or(-1));
     }
-    form::setDecimal(ui->accuracyModifierEdit, record.accuracyModifier);
-    form::setDecimal(ui->powerEdit, record.power);
+    form::setDecimal(ui->accuracyModifierEdit, record.accuracyModifier.value_or(0));
+    form::setDecimal(ui->powerEdit, record.power.value_or(0));
     for (std::size_t bit = 0; bit < elementChecks_.size(); ++bit)
         elementChecks_[bit]->setChecked(record.elements & (1u << bit));
     palette_ = record.palette;
     showPalette();
-    ui->animationEdit->setText(form::hex(record.animation));
+    form::setHex(ui->animationEdit, record.animation.value_or(0));
     applyTypeRule();
 }
 
@@ -119,10 +119,10 @@ void CSpell::showAiRecord(int j)
     const ai_list::AiForm record = ai_list::read(context_.image, j);
     // Byte 0 shows position 0 like 0xFF; a byte naming no spell shows nothing.
     form::selectPosition(ui->aiSpellCombo, record.spellPosition);
-    form::setDecimal(ui->aiLevelEdit, record.level);
-    form::setDecimal(ui->aiAccuracyEdit, record.accuracy);
+    form::setDecimal(ui->aiLevelEdit, record.level.value_or(0));
+    form::setDecimal(ui->aiAccuracyEdit, record.accuracy.value_or(0));
     ui->targetingList->setCurrentRow(record.targetingRow.value_or(-1));
-    form::setDecimal(ui->consumptionRateEdit, record.consumptionRate);
+    form::setDecimal(ui->consumptionRateEdit, record.consumptionRate.value_or(0));
     updateAiRowText();
 }
 
@@ -166,24 +166,24 @@ void CSpell::save()
     const int s = selectedSpell();
     spell::SpellForm record;
     record.type = rowOf(ui->spellTypeList);
-    record.accuracyModifier = form::decimalOf(ui->accuracyModifierEdit);
-    record.power = form::decimalOf(ui->powerEdit);
+    record.accuracyModifier = form::editedDecimal(ui->accuracyModifierEdit);
+    record.power = form::editedDecimal(ui->powerEdit);
     for (std::size_t bit = 0; bit < elementChecks_.size(); ++bit)
         if (elementChecks_[bit]->isChecked())
             record.elements |= static_cast<std::uint8_t>(1u << bit);
     for (std::size_t box = 0; box < statusChecks_.size(); ++box)
         record.status[box] = statusChecks_[box]->isChecked(); // hidden boxes keep their bits
     record.palette = palette_;
-    record.animation = parseLeadingHex(ui->animationEdit->text().toStdString());
+    record.animation = form::editedHex(ui->animationEdit);
     spell::store(context_.image, s, record);
 
     if (const int j = ui->aiList->currentRow(); j >= 0) {
         ai_list::AiForm ai;
         ai.spellPosition = form::positionOf(ui->aiSpellCombo);
-        ai.level = form::decimalOf(ui->aiLevelEdit);
-        ai.accuracy = form::decimalOf(ui->aiAccuracyEdit);
+        ai.level = form::editedDecimal(ui->aiLevelEdit);
+        ai.accuracy = form::editedDecimal(ui->aiAccuracyEdit);
         ai.targetingRow = rowOf(ui->targetingList);
-        ai.consumptionRate = form::decimalOf(ui->consumptionRateEdit);
+        ai.consumptionRate = form::editedDecimal(ui->consumptionRateEdit);
         ai_list::store(context_.image, j, ai);
     }
     saveWholeImage(context_, this);

@@ -2,7 +2,6 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
-#include "editors/ailment_boxes.h"
 #include "app/ui_services.h"
 #include "graphics/swatch_geometry.h"
 #include "records/weapon_record.h"
@@ -18,16 +17,17 @@ CWeapon::CWeapon(const EditorContext &context, QWidget *parent)
                       ui->instaDeathCheck, ui->poisonCheck, ui->bodyCheck, ui->iceCheck};
     raceChecks_ = {ui->airCheck,   ui->waterCheck,  ui->earthCheck, ui->giantCheck,
                    ui->magicCheck, ui->dragonCheck, ui->wereCheck,  ui->undeadCheck};
-    ailmentChecks_ = {ui->ailment1Check, ui->ailment2Check, ui->ailment3Check, ui->ailment4Check,
-                      ui->ailment5Check, ui->ailment6Check, ui->ailment7Check};
+    addedEffect_ = std::make_unique<AddedEffectControls>(
+        ui->addedEffectList, std::array<QCheckBox *, kAilmentBoxCount>{ui->ailment1Check, ui->ailment2Check,
+                                                                       ui->ailment3Check, ui->ailment4Check,
+                                                                       ui->ailment5Check, ui->ailment6Check,
+                                                                       ui->ailment7Check});
     for (auto *edit : {ui->accuracyEdit, ui->attackPowerEdit, ui->evadeEdit, ui->intSoulPenaltyEdit})
         form::makeDigitsOnly(edit);
     ui->colorSwatches->setSource(&context_.image, &context_.palette);
     ui->colorSwatches->setGeometryRule({weapon_swatches::kLeft, weapon_swatches::kTop}, weapon_swatches::colorAt);
     ui->editGfxButton->setEnabled(false);
 
-    for (auto label : kAddedEffectLabels)
-        ui->addedEffectList->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
     for (int i = 0; i < weapon::kRecordCount; ++i)
         ui->weaponList->addItem(form::fromUtf8(weapon::rowName(context_.image, i, context_.table)));
     const auto castSpells = weapon::castSpellList(context_.image, context_.table);
@@ -45,7 +45,6 @@ CWeapon::CWeapon(const EditorContext &context, QWidget *parent)
         const auto caption = weapon::elementGroupCaption(index < 0 ? std::nullopt : std::optional<int>(index));
         ui->elementGroup->setTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     });
-    connect(ui->addedEffectList, &QListWidget::currentRowChanged, this, &CWeapon::showAddedEffect);
     connect(ui->changePaletteButton, &QPushButton::clicked, this, &CWeapon::changePalette);
     connect(ui->colorSwatches, &ColorSwatchesView::colorClicked, this, &CWeapon::editColor);
     connect(ui->saveButton, &QPushButton::clicked, this, &CWeapon::save);
@@ -62,19 +61,14 @@ int CWeapon::selectedRecord() const
     return std::max(ui->weaponList->currentRow(), 0);
 }
 
-void CWeapon::showAddedEffect(int entry)
-{
-    showAilmentBoxes(ailmentChecks_, entry);
-}
-
 void CWeapon::showRecord(int i)
 {
     const weapon::WeaponForm record = weapon::read(context_.image, i);
     form::selectPosition(ui->typeCombo, record.type);
-    form::setDecimal(ui->accuracyEdit, record.accuracy);
-    form::setDecimal(ui->attackPowerEdit, record.attackPower);
-    form::setDecimal(ui->evadeEdit, record.evade);
-    form::setDecimal(ui->intSoulPenaltyEdit, record.intSoulPenalty);
+    form::setDecimal(ui->accuracyEdit, record.accuracy.value_or(0));
+    form::setDecimal(ui->attackPowerEdit, record.attackPower.value_or(0));
+    form::setDecimal(ui->evadeEdit, record.evade.value_or(0));
+    form::setDecimal(ui->intSoulPenaltyEdit, record.intSoulPenalty.value_or(0));
     for (std::size_t bit = 0; bit < 8; ++bit) {
         elementChecks_[bit]->setChecked(record.elements & (1u << bit));
         raceChecks_[bit]->setChecked(record.races & (1u << bit));
@@ -83,12 +77,8 @@ void CWeapon::showRecord(int i)
     showPalette();
     ui->changePaletteButton->setEnabled(i >= weapon::kFirstOwnPalette);
 
-    const AddedEffect effect = decodeAddedEffect(context_.image.game(weapon::recordOffset(i) + weapon::Effect));
-    for (std::size_t box = 0; box < ailmentChecks_.size(); ++box)
-        if (effect.boxes[box])
-            ailmentChecks_[box]->setChecked(*effect.boxes[box]);
-    ui->addedEffectList->setCurrentRow(effect.entry);
-    showAddedEffect(effect.entry);
+    const std::uint8_t effect = context_.image.game(weapon::recordOffset(i) + weapon::Effect);
+    addedEffect_->show(effect, decodeAddedEffect(effect).entry);
     form::selectPosition(ui->castSpellCombo, record.castSpellEntry);
     const auto caption = weapon::elementGroupCaption(record.type);
     ui->elementGroup->setTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
@@ -123,19 +113,18 @@ void CWeapon::save()
     const int i = selectedRecord();
     weapon::WeaponForm record;
     record.type = form::positionOf(ui->typeCombo);
-    record.accuracy = form::decimalOf(ui->accuracyEdit);
-    record.attackPower = form::decimalOf(ui->attackPowerEdit);
-    record.evade = form::decimalOf(ui->evadeEdit);
-    record.intSoulPenalty = form::decimalOf(ui->intSoulPenaltyEdit);
+    record.accuracy = form::editedDecimal(ui->accuracyEdit);
+    record.attackPower = form::editedDecimal(ui->attackPowerEdit);
+    record.evade = form::editedDecimal(ui->evadeEdit);
+    record.intSoulPenalty = form::editedDecimal(ui->intSoulPenaltyEdit);
     for (std::size_t bit = 0; bit < 8; ++bit) {
         if (elementChecks_[bit]->isChecked())
             record.elements |= static_cast<std::uint8_t>(1u << bit);
         if (raceChecks_[bit]->isChecked())
             record.races |= static_cast<std::uint8_t>(1u << bit);
     }
-    record.addedEffect = std::max(ui->addedEffectList->currentRow(), 0);
-    for (std::size_t box = 0; box < ailmentChecks_.size(); ++box)
-        record.ailments[box] = ailmentChecks_[box]->isChecked();
+    record.addedEffect = addedEffect_->changedEntry();
+    record.ailments = addedEffect_->ailments();
     record.castSpellEntry = form::positionOf(ui->castSpellCombo);
     record.palette = palette_;
     weapon::store(context_.image, i, record);

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "app/editor_context.h"
+#include "editors/added_effect_controls.h"
 
 class QCheckBox;
 
@@ -26,7 +27,6 @@ public:
 
 private:
     void showRecord(int i);
-    void showAddedEffect(int entry);
     void showPalette();
     void changePalette();
     void editColor(int color);
@@ -37,7 +37,7 @@ private:
     EditorContext context_;
     std::array<QCheckBox *, 8> elementChecks_{};
     std::array<QCheckBox *, 8> raceChecks_{};
-    std::array<QCheckBox *, 7> ailmentChecks_{};
+    std::unique_ptr<AddedEffectControls> addedEffect_;
     int palette_ = 0;
 };
 
