@@ -157,8 +157,12 @@ TEST(PickerGeometry, BattlePaletteGrid)
 TEST(BattlePalettes, ArraysAndNumbersPastThem)
 {
     RomImage image(test::sampleBytes(SampleKind::Combo), "c.nes");
-    writeBattlePaletteColor(image, 5, 2, 0x2C);
+    EXPECT_TRUE(writeBattlePaletteColor(image, 5, 2, 0x2C));
     EXPECT_EQ(image.bytes()[0x40000 + 0x1795], 0x2C);
+    const auto before = image.bytes();
+    EXPECT_FALSE(writeBattlePaletteColor(image, 0x90, 2, 0x2C)) << "colour 2 of 0x90 is colour 2 of palette 0x10";
+    EXPECT_FALSE(writeBattlePaletteColor(image, 0xF0, 3, 0x2C)) << "past the arrays, in other data";
+    EXPECT_EQ(image.bytes(), before);
     EXPECT_EQ(readBattlePalette(image, 5)[1], 0x2C);
     // Palette 0x90 reads the bytes at the same offsets past the 128-entry arrays.
     EXPECT_EQ(readBattlePalette(image, 0x90)[0], image.bytes()[0x40000 + 0x1710 + 0x90]);

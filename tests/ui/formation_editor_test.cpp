@@ -21,7 +21,8 @@ TEST_F(FormationEditorTest, OpensOnFormationZero)
     EXPECT_EQ(find<QListWidget>(dialog, "formationList")->count(), 128);
     EXPECT_EQ(find<QComboBox>(dialog, "monsterSetCombo")->count(), 64);
     EXPECT_EQ(find<QComboBox>(dialog, "quantitySetCombo")->count(), 122);
-    EXPECT_EQ(find<QComboBox>(dialog, "enemy1Combo")->count(), 128);
+    EXPECT_EQ(find<QComboBox>(dialog, "enemy1Combo")->count(), 129);
+    EXPECT_EQ(find<QComboBox>(dialog, "enemy1Combo")->itemText(0), QStringLiteral("--none--"));
     EXPECT_FALSE(find<QComboBox>(dialog, "patternCombo")->isEnabled());
     EXPECT_EQ(find<QLabel>(dialog, "monsterSetUsageLabel")->text(), QStringLiteral("used by 2"));
     const QString flavour = find<QLabel>(dialog, "flavourLabel")->text();
@@ -35,11 +36,11 @@ TEST_F(FormationEditorTest, SharedMonsterSetReachesTheOtherFormation)
 {
     openSample();
     CFormation dialog(context());
-    choose(dialog, "enemy1Combo", 42);
+    choose(dialog, "enemy1Combo", 43); // monster 42
     click(dialog, "saveButton");
     EXPECT_EQ(image.bytes()[0x2CAB0], 42);
     selectRow(dialog, "formationList", 64); // also monster set 0
-    EXPECT_EQ(find<QComboBox>(dialog, "enemy1Combo")->currentIndex(), 42);
+    EXPECT_EQ(find<QComboBox>(dialog, "enemy1Combo")->currentIndex(), 43);
     EXPECT_EQ(savedFile(), image.bytes());
 }
 
@@ -113,14 +114,46 @@ TEST_F(FormationEditorTest, RecolouredSquareStaysAfterExit)
     EXPECT_EQ(savedFile(), test::sampleBytes());
 }
 
-TEST_F(FormationEditorTest, EmptyEnemySlotKeepsFF)
+TEST_F(FormationEditorTest, EnemySlotsCanBeEmptiedAndEmptyOnesStayEmpty)
 {
     openSample();
     CFormation dialog(context());
     selectRow(dialog, "formationList", 7); // monster set 7 has no fourth enemy
-    EXPECT_EQ(find<QComboBox>(dialog, "enemy4Combo")->currentIndex(), -1);
+    EXPECT_EQ(find<QComboBox>(dialog, "enemy4Combo")->currentText(), QStringLiteral("--none--"));
     click(dialog, "saveButton");
     EXPECT_EQ(image.bytes()[0x2CAB0 + 4 * 7 + 3], 0xFF);
+    choose(dialog, "enemy3Combo", 0);
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[0x2CAB0 + 4 * 7 + 2], 0xFF);
+}
+
+TEST_F(FormationEditorTest, ChoosingTheSetShownKeepsTheTyping)
+{
+    openSample();
+    CFormation dialog(context());
+    type(dialog, "min1Edit", QStringLiteral("9"));
+    choose(dialog, "enemy1Combo", 5);
+    choose(dialog, "quantitySetCombo", find<QComboBox>(dialog, "quantitySetCombo")->currentIndex());
+    choose(dialog, "monsterSetCombo", find<QComboBox>(dialog, "monsterSetCombo")->currentIndex());
+    EXPECT_EQ(text(dialog, "min1Edit"), QStringLiteral("9"));
+    EXPECT_EQ(find<QComboBox>(dialog, "enemy1Combo")->currentIndex(), 5);
+}
+
+TEST_F(FormationEditorTest, SetsPastTheirTablesDisableWhatSaveIgnores)
+{
+    auto bytes = test::sampleBytes();
+    bytes[0x2C630 + 5] = 64;  // monster set past the 64 sets
+    bytes[0x2C630 + 6] = 200; // quantity set past the 122 sets
+    openBytes(bytes);
+    CFormation dialog(context());
+    for (const char *name : {"enemy1Combo", "enemy4Combo"})
+        EXPECT_FALSE(find<QComboBox>(dialog, name)->isEnabled()) << name;
+    for (const char *name : {"min1Edit", "max4Edit"})
+        EXPECT_FALSE(find<QLineEdit>(dialog, name)->isEnabled()) << name;
+    click(dialog, "saveButton");
+    EXPECT_EQ(savedFile(), bytes);
+    choose(dialog, "monsterSetCombo", 3);
+    EXPECT_TRUE(find<QComboBox>(dialog, "enemy1Combo")->isEnabled());
 }
 
 TEST_F(FormationEditorTest, ComboImageOffsets)

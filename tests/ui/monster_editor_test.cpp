@@ -87,6 +87,17 @@ TEST_F(MonsterEditorTest, OnlyTheBoxTheUserTypedInIsStored)
     EXPECT_EQ(text(dialog, "hitsEdit"), QStringLiteral("40"));
 }
 
+TEST_F(MonsterEditorTest, HpBoxOfAnIndexPastTheTableIsOff)
+{
+    openSample();
+    CMonster dialog(context());
+    selectRow(dialog, "monsterList", 126); // HP index 40
+    EXPECT_FALSE(find<QLineEdit>(dialog, "hpEdit")->isEnabled());
+    EXPECT_TRUE(find<QLineEdit>(dialog, "mpEdit")->isEnabled());
+    selectRow(dialog, "monsterList", 0);
+    EXPECT_TRUE(find<QLineEdit>(dialog, "hpEdit")->isEnabled());
+}
+
 TEST_F(MonsterEditorTest, ChangingAGilRowsAmountShowsThatAmount)
 {
     openSample();

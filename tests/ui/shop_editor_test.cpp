@@ -22,24 +22,31 @@ TEST_F(ShopEditorTest, ListsTheShopsAndShowsSlots)
     auto *list = find<QListWidget>(dialog, "shopList");
     ASSERT_EQ(list->count(), 28);
     EXPECT_EQ(list->item(27)->text(), QStringLiteral("Talvek Passage - Magic"));
-    EXPECT_EQ(combo(dialog, "item", 1)->count(), 191);
+    EXPECT_EQ(combo(dialog, "item", 1)->count(), 192);
+    EXPECT_EQ(combo(dialog, "item", 1)->itemText(0), QStringLiteral("--none--"));
     EXPECT_EQ(combo(dialog, "price", 1)->count(), 64);
     EXPECT_EQ(combo(dialog, "item", 1)->currentText(), QStringLiteral("Potion"));
     EXPECT_EQ(text(dialog, "buy1Edit"), QString::number(word(0x38190)));
     EXPECT_EQ(text(dialog, "sell1Edit"), QString::number(word(0x38010 + 2)));
 }
 
-TEST_F(ShopEditorTest, EmptySlotShowsItemZerosSellPriceAndStaysEmpty)
+TEST_F(ShopEditorTest, EmptySlotsHaveNoSellPriceAndCanBeMade)
 {
     openSample();
     CShop dialog(context());
     selectRow(dialog, "shopList", 3); // slot 4 holds item byte 0
-    EXPECT_EQ(combo(dialog, "item", 4)->currentIndex(), -1);
-    EXPECT_EQ(text(dialog, "sell4Edit"), QString::number(word(0x38010)));
-    type(dialog, "sell4Edit", QStringLiteral("42"));
+    EXPECT_EQ(combo(dialog, "item", 4)->currentText(), QStringLiteral("--none--"));
+    EXPECT_FALSE(find<QLineEdit>(dialog, "sell4Edit")->isEnabled()) << "its value would land on item id 0";
+    const int itemZeroPrice = word(0x38010);
     click(dialog, "saveButton");
     EXPECT_EQ(image.bytes()[shopAt(3) + 6], 0x00);
-    EXPECT_EQ(word(0x38010), 42) << "item id 0's sell price";
+    EXPECT_EQ(word(0x38010), itemZeroPrice);
+
+    choose(dialog, "item1Combo", 0); // the user empties slot 1
+    EXPECT_FALSE(find<QLineEdit>(dialog, "sell1Edit")->isEnabled());
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[shopAt(3)], 0x00);
+    EXPECT_EQ(word(0x38010), itemZeroPrice);
 }
 
 TEST_F(ShopEditorTest, PricesClampAndSharedEntriesReachOtherShops)
@@ -60,20 +67,28 @@ TEST_F(ShopEditorTest, PricesClampAndSharedEntriesReachOtherShops)
     EXPECT_EQ(savedFile(), image.bytes());
 }
 
-TEST_F(ShopEditorTest, ChangingAnItemResetsAllFourPrices)
+TEST_F(ShopEditorTest, ChangingAnItemResetsThatSlotsPriceOnly)
 {
     openSample();
     CShop dialog(context());
-    choose(dialog, "item3Combo", 9);
-    for (int k = 1; k <= 4; ++k) {
-        EXPECT_EQ(combo(dialog, "price", k)->currentIndex(), 0);
-        EXPECT_EQ(text(dialog, ("buy" + std::to_string(k) + "Edit").c_str()), QString::number(word(0x38190)));
-    }
+    const auto before = image.bytes();
+    type(dialog, "buy1Edit", QStringLiteral("77"));
+    choose(dialog, "item3Combo", combo(dialog, "item", 3)->currentIndex()); // the entry it already shows
+    EXPECT_EQ(text(dialog, "buy1Edit"), QStringLiteral("77")) << "nothing reset, no typing lost";
+    EXPECT_EQ(combo(dialog, "price", 3)->currentIndex(), before[shopAt(0) + 5] - 0xC0);
+
+    choose(dialog, "item3Combo", 10);
+    EXPECT_EQ(combo(dialog, "price", 3)->currentIndex(), 0);
+    EXPECT_EQ(text(dialog, "buy3Edit"), QString::number(word(0x38190)));
     EXPECT_EQ(text(dialog, "sell3Edit"), QString::number(word(0x38010 + 20)));
+    EXPECT_EQ(combo(dialog, "price", 1)->currentIndex(), before[shopAt(0) + 1] - 0xC0);
+    EXPECT_EQ(text(dialog, "buy1Edit"), QStringLiteral("77"));
     click(dialog, "saveButton");
-    for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(image.bytes()[shopAt(0) + 2 * static_cast<std::size_t>(k) + 1], 0xC0);
     EXPECT_EQ(image.bytes()[shopAt(0) + 4], 10);
+    EXPECT_EQ(image.bytes()[shopAt(0) + 5], 0xC0);
+    for (std::size_t price : {1u, 3u, 7u})
+        EXPECT_EQ(image.bytes()[shopAt(0) + price], before[shopAt(0) + price]);
+    EXPECT_EQ(word(0x38190 + 2 * static_cast<std::size_t>(before[shopAt(0) + 1] - 0xC0)), 77);
 }
 
 TEST_F(ShopEditorTest, PickingAPriceWithoutTypingLeavesItUnchanged)

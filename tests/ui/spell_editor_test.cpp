@@ -88,6 +88,10 @@ TEST_F(SpellEditorTest, AnimationIsHexadecimal)
     find<QLineEdit>(dialog, "animationEdit")->clear();
     click(dialog, "saveButton");
     EXPECT_EQ(image.bytes()[spellAt(15) + 6], 0x00);
+    type(dialog, "animationEdit", QStringLiteral("2ag")); // hexadecimal digits only, kept upper case
+    EXPECT_EQ(text(dialog, "animationEdit"), QStringLiteral("2A"));
+    click(dialog, "saveButton");
+    EXPECT_EQ(image.bytes()[spellAt(15) + 6], 0x2A);
 }
 
 TEST_F(SpellEditorTest, LastRowsAndUnlistedType)
@@ -151,6 +155,21 @@ TEST_F(SpellEditorTest, SwatchesWriteAtOnceAtTheirEdges)
     EXPECT_EQ(image.bytes()[0x1710 + palette], test::sampleBytes()[0x1710 + palette]);
     clickSwatch(dialog, "colorSwatches", 302, 44);
     EXPECT_EQ(services.events.size(), 1u) << "y = 44 lies below the squares";
+}
+
+TEST_F(SpellEditorTest, SwatchesOfAPalettePastTheArraysWriteNothing)
+{
+    auto bytes = test::sampleBytes();
+    bytes[spellAt(6) + 5] = 0xF0; // colour 3 of "palette 0xF0" would be byte 0x1900
+    openBytes(bytes);
+    CSpell dialog(context());
+    selectRow(dialog, "spellList", 6);
+    services.colorAnswers = {0x2C};
+    clickSwatch(dialog, "colorSwatches", 318, 30);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_NE(services.messages[0].text.find("Battle palette F0 lies past the 128 battle palettes"), std::string::npos);
+    EXPECT_EQ(services.events, (std::vector<std::string>{"message"})) << "no colour picker";
+    EXPECT_EQ(image.bytes(), bytes);
 }
 
 TEST_F(SpellEditorTest, ChangePaletteThenColourBeforeSaveAndExit)

@@ -15,9 +15,12 @@ std::array<std::uint8_t, 3> readBattlePalette(const RomImage &image, int palette
             image.game(battlePaletteOffset(palette, 3))};
 }
 
-void writeBattlePaletteColor(RomImage &image, int palette, int color, std::uint8_t nesColor)
+bool writeBattlePaletteColor(RomImage &image, int palette, int color, std::uint8_t nesColor)
 {
+    if (palette < 0 || palette >= kBattlePaletteCount || color < 1 || color > 3)
+        return false;
     image.setGame(battlePaletteOffset(palette, color), nesColor);
+    return true;
 }
 
 } // namespace talvek

@@ -15,6 +15,8 @@ inline constexpr std::array<std::int64_t, 3> kBattlePaletteArrays{0x1710, 0x1790
 
 [[nodiscard]] std::int64_t battlePaletteOffset(int palette, int color);
 [[nodiscard]] std::array<std::uint8_t, 3> readBattlePalette(const RomImage &image, int palette);
-void writeBattlePaletteColor(RomImage &image, int palette, int color, std::uint8_t nesColor);
+// Writes colour c of a palette; refused (false, nothing written) for a palette number of 128 or more,
+// whose bytes lie in the data after the arrays.
+[[nodiscard]] bool writeBattlePaletteColor(RomImage &image, int palette, int color, std::uint8_t nesColor);
 
 } // namespace talvek

@@ -27,8 +27,10 @@ void readMonsterSet(const RomImage &image, FormationForm &form)
         return;
     for (int k = 0; k < kEnemyCount; ++k) {
         const std::uint8_t monster = image.game(kMonsterSets + 4 * *form.monsterSet + k);
-        if (monster < kMonsterCount)
-            form.monsters[static_cast<std::size_t>(k)] = monster;
+        if (monster == kNoMonster)
+            form.monsters[static_cast<std::size_t>(k)] = 0;
+        else if (monster < kMonsterCount)
+            form.monsters[static_cast<std::size_t>(k)] = monster + 1;
     }
 }
 
@@ -84,8 +86,9 @@ void store(RomImage &image, int f, const FormationForm &form, bool secondQuantit
         }
     if (form.monsterSet)
         for (int k = 0; k < kEnemyCount; ++k)
-            if (const auto monster = form.monsters[static_cast<std::size_t>(k)])
-                image.setGame(kMonsterSets + 4 * *form.monsterSet + k, static_cast<std::uint8_t>(*monster));
+            if (const auto position = form.monsters[static_cast<std::size_t>(k)])
+                image.setGame(kMonsterSets + 4 * *form.monsterSet + k,
+                              *position == 0 ? kNoMonster : static_cast<std::uint8_t>(*position - 1));
     if (form.extra)
         image.setGame(kExtraBytes + f, static_cast<std::uint8_t>(*form.extra & 0xFF));
 }

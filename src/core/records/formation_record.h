@@ -21,6 +21,7 @@ inline constexpr std::int64_t kQuantitySets = 0x2CBB0;
 inline constexpr int kQuantitySetCount = 122;
 inline constexpr int kEnemyCount = 4;
 inline constexpr int kMonsterCount = 128;
+inline constexpr std::uint8_t kNoMonster = 0xFF; // an empty enemy slot
 enum Byte { Flags = 0, Palette1 = 3, Palette2 = 4, MonsterSet = 5, QuantitySet1 = 6, QuantitySet2 = 7 };
 
 [[nodiscard]] constexpr std::int64_t recordOffset(int f) { return kTableOffset + kRecordSize * f; }
@@ -38,7 +39,8 @@ struct FormationForm {
     int palette1 = 0;
     int palette2 = 0;
     std::array<bool, kEnemyCount> palette2Enemies{};
-    std::array<std::optional<int>, kEnemyCount> monsters{}; // none: 0xFF or an id past the list, kept
+    // Drop-down positions: 0 "--none--" (byte 0xFF), n + 1 monster n; none: an id past the list, kept.
+    std::array<std::optional<int>, kEnemyCount> monsters{};
     std::array<Count, kEnemyCount> counts{};
     std::optional<std::int64_t> extra; // none: no hexadecimal number typed, kept
 };

@@ -14,9 +14,9 @@ int sellPrice(const RomImage &image, int itemId)
     return readU16(image, kSellPrices + 2 * itemId);
 }
 
-int sellItemOf(const Slot &slot)
+bool sells(const Slot &slot)
 {
-    return slot.itemEntry ? *slot.itemEntry + 1 : 0;
+    return slot.itemId.value_or(0) > 0;
 }
 
 ShopForm read(const RomImage &image, int s)
@@ -26,12 +26,14 @@ ShopForm read(const RomImage &image, int s)
         Slot &slot = form.shopSlots[static_cast<std::size_t>(k)];
         const std::uint8_t item = image.game(recordOffset(s) + 2 * k);
         const std::uint8_t price = image.game(recordOffset(s) + 2 * k + 1);
-        if (item >= 1 && item <= kItemEntries)
-            slot.itemEntry = item - 1;
+        if (item <= kItemEntries)
+            slot.itemId = item;
         if (price >= kPriceCodeBase)
             slot.priceEntry = price - kPriceCodeBase;
-        slot.buy = slot.priceEntry ? buyPrice(image, *slot.priceEntry) : 0;
-        slot.sell = sellPrice(image, sellItemOf(slot));
+        if (slot.priceEntry)
+            slot.buy = buyPrice(image, *slot.priceEntry);
+        if (sells(slot))
+            slot.sell = sellPrice(image, *slot.itemId);
     }
     return form;
 }
@@ -40,16 +42,18 @@ void store(RomImage &image, int s, const ShopForm &form)
 {
     for (int k = 0; k < kSlotCount; ++k) {
         const Slot &slot = form.shopSlots[static_cast<std::size_t>(k)];
-        if (slot.itemEntry)
-            image.setGame(recordOffset(s) + 2 * k, static_cast<std::uint8_t>(*slot.itemEntry + 1));
+        if (slot.itemId)
+            image.setGame(recordOffset(s) + 2 * k, static_cast<std::uint8_t>(*slot.itemId));
         if (slot.priceEntry)
             image.setGame(recordOffset(s) + 2 * k + 1, static_cast<std::uint8_t>(kPriceCodeBase + *slot.priceEntry));
     }
     for (const Slot &slot : form.shopSlots)
         if (slot.priceEntry)
-            storeClampedU16(image, kBuyPrices + 2 * *slot.priceEntry, slot.buy);
+            storeTypedU16(image, kBuyPrices + 2 * *slot.priceEntry, slot.buy);
+    // An empty slot has no sell price: item id 0's entry is written by no slot.
     for (const Slot &slot : form.shopSlots)
-        storeClampedU16(image, kSellPrices + 2 * sellItemOf(slot), slot.sell);
+        if (sells(slot))
+            storeTypedU16(image, kSellPrices + 2 * *slot.itemId, slot.sell);
 }
 
 } // namespace talvek::shop

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "record_fields.h"
 #include "rom/rom_image.h"
 
 namespace talvek::shop {
@@ -20,7 +21,7 @@ inline constexpr int kBuyPriceCount = 64;
 inline constexpr std::int64_t kSellPrices = 0x38010;
 inline constexpr int kSellPriceCount = 192;
 inline constexpr std::uint8_t kPriceCodeBase = 0xC0;
-inline constexpr int kItemEntries = 191; // item ids 1 to 191
+inline constexpr int kItemEntries = 191; // item ids 1 to 191; the drop-downs list "--none--" (id 0) first
 
 inline constexpr std::array<std::string_view, kRecordCount> kShopLabels{{
     "Altea - Weapon", "Altea - Armor", "Altea - Magic", "Altea - Mithril Weapon", "Altea - Mithril Armor",
@@ -34,21 +35,21 @@ inline constexpr std::array<std::string_view, kRecordCount> kShopLabels{{
 [[nodiscard]] int sellPrice(const RomImage &image, int itemId);
 
 struct Slot {
-    std::optional<int> itemEntry;  // entry i is item id i + 1; none for byte 0 or a byte past the list
+    std::optional<int> itemId;     // 0 for an empty slot; none for a byte past the item list, which is kept
     std::optional<int> priceEntry; // none for a code below 0xC0
-    std::int64_t buy = 0;          // as typed
-    std::int64_t sell = 0;
+    Typed buy;                     // as typed; none: the buy price is kept
+    Typed sell;                    // the item's sell price; an empty slot has none
 };
 struct ShopForm {
     std::array<Slot, kSlotCount> shopSlots{};
 };
 
-// The item id whose sell price a slot shows: the chosen item, or item id 0 with none chosen.
-[[nodiscard]] int sellItemOf(const Slot &slot);
+// Whether a slot holds an item with a sell price of its own (not empty, not past the list).
+[[nodiscard]] bool sells(const Slot &slot);
 
 [[nodiscard]] ShopForm read(const RomImage &image, int s);
-// Item and price bytes (a slot without a choice keeps its byte), then the buy prices and the sell prices
-// slot by slot, so the later slot wins on a shared entry; clamped to 0..65535.
+// Item and price bytes (a slot without a choice keeps its byte), then the typed buy prices and the typed
+// sell prices slot by slot, so the later slot wins on a shared entry; clamped to 0..65535.
 void store(RomImage &image, int s, const ShopForm &form);
 
 } // namespace talvek::shop

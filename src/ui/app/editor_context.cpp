@@ -8,12 +8,19 @@ namespace talvek {
 
 bool recolorBattlePalette(const EditorContext &context, QWidget *parent, int palette, int color)
 {
+    if (palette >= kBattlePaletteCount) {
+        // Its colours would be bytes of the data that follows the palette arrays.
+        context.services.showMessage(parent, QStringLiteral("Battle palette %1 lies past the %2 battle palettes, so "
+                                                            "its colours cannot be changed. Choose another palette.")
+                                                 .arg(QString::number(palette, 16).toUpper())
+                                                 .arg(kBattlePaletteCount));
+        return false;
+    }
     const int current = context.image.game(battlePaletteOffset(palette, color));
     const auto chosen = context.services.pickNesColor(parent, context.palette, current);
     if (!chosen)
         return false;
-    writeBattlePaletteColor(context.image, palette, color, static_cast<std::uint8_t>(*chosen));
-    return true;
+    return writeBattlePaletteColor(context.image, palette, color, static_cast<std::uint8_t>(*chosen));
 }
 
 bool saveWholeImage(const EditorContext &context, QWidget *parent)

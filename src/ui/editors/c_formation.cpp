@@ -42,9 +42,11 @@ CFormation::CFormation(const EditorContext &context, QWidget *parent)
 
     for (int f = 0; f < formation::kRecordCount; ++f)
         ui->formationList->addItem(QStringLiteral("Formation %1").arg(f));
-    for (auto *combo : enemies_)
+    for (auto *combo : enemies_) {
+        combo->addItem(QStringLiteral("--none--")); // an empty slot, monster byte 0xFF
         for (int n = 0; n < kMonsterCount; ++n)
             combo->addItem(form::fromUtf8(monster::name(context_.image, n, context_.table)));
+    }
     for (int m = 0; m < kMonsterSetCount; ++m)
         ui->monsterSetCombo->addItem(QStringLiteral("Index %1").arg(m));
     for (int q = 0; q < kQuantitySetCount; ++q)
@@ -55,8 +57,14 @@ CFormation::CFormation(const EditorContext &context, QWidget *parent)
             showFormation(row);
     });
     connect(ui->formation2Check, &QCheckBox::clicked, this, [this] { showFormation(selectedFormation()); });
-    connect(ui->monsterSetCombo, &QComboBox::activated, this, &CFormation::showMonsterSet);
-    connect(ui->quantitySetCombo, &QComboBox::activated, this, &CFormation::showQuantitySet);
+    connect(ui->monsterSetCombo, &QComboBox::activated, this, [this](int set) {
+        if (set != monsterSetShown_)
+            showMonsterSet();
+    });
+    connect(ui->quantitySetCombo, &QComboBox::activated, this, [this](int set) {
+        if (set != quantitySetShown_)
+            showQuantitySet();
+    });
     connect(ui->changePalette1Button, &QPushButton::clicked, this, [this] { changePalette(1); });
     connect(ui->changePalette2Button, &QPushButton::clicked, this, [this] { changePalette(2); });
     connect(ui->saveButton, &QPushButton::clicked, this, &CFormation::save);
@@ -92,9 +100,12 @@ void CFormation::showMonsterSet()
 {
     FormationForm form;
     form.monsterSet = form::positionOf(ui->monsterSetCombo);
+    monsterSetShown_ = ui->monsterSetCombo->currentIndex();
     readMonsterSet(context_.image, form);
-    for (std::size_t k = 0; k < enemies_.size(); ++k)
+    for (std::size_t k = 0; k < enemies_.size(); ++k) {
         form::selectPosition(enemies_[k], form.monsters[k]);
+        enemies_[k]->setEnabled(form.monsterSet.has_value()); // a set past the table is not written
+    }
     updateUsage();
 }
 
@@ -102,8 +113,11 @@ void CFormation::showQuantitySet()
 {
     FormationForm form;
     form.quantitySet = form::positionOf(ui->quantitySetCombo);
+    quantitySetShown_ = ui->quantitySetCombo->currentIndex();
     readQuantitySet(context_.image, form);
     for (std::size_t k = 0; k < minimums_.size(); ++k) {
+        for (auto *edit : {minimums_[k], maximums_[k]})
+            edit->setEnabled(form.quantitySet.has_value()); // a set past the table is not written
         form::setDecimal(minimums_[k], form.counts[k].min);
         form::setDecimal(maximums_[k], form.counts[k].max);
     }

@@ -42,6 +42,8 @@ private:
     std::array<QLineEdit *, formation::kEnemyCount> minimums_{}, maximums_{};
     std::array<QCheckBox *, formation::kEnemyCount> palette2Checks_{};
     std::array<int, 2> palettes_{};
+    int monsterSetShown_ = -1;  // the sets the controls show, so choosing the same one changes nothing
+    int quantitySetShown_ = -1;
 };
 
 } // namespace talvek

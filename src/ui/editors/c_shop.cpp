@@ -20,13 +20,16 @@ CShop::CShop(const EditorContext &context, QWidget *parent)
     }
     for (auto label : shop::kShopLabels)
         ui->shopList->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
-    for (const auto &slot : slots_) {
+    for (std::size_t k = 0; k < slots_.size(); ++k) {
+        const SlotControls &slot = slots_[k];
         form::makeDigitsOnly(slot.buy);
         form::makeDigitsOnly(slot.sell);
+        // Position 0 empties the slot (item byte 0); position i is item id i.
+        slot.item->addItem(QStringLiteral("--none--"));
         for (int id = 1; id <= shop::kItemEntries; ++id)
             slot.item->addItem(form::fromUtf8(decodeName(context_.image, id, context_.table)));
-        // Only the user's choice resets the prices or shows a price, not showing a shop.
-        connect(slot.item, &QComboBox::activated, this, &CShop::resetPrices);
+        // Only the user's choice resets a price or shows one, not showing a shop.
+        connect(slot.item, &QComboBox::activated, this, [this, k](int position) { itemChosen(k, position); });
         connect(slot.price, &QComboBox::activated, this, [this, slot](int entry) {
             form::setDecimal(slot.buy, shop::buyPrice(context_.image, entry));
         });
@@ -64,27 +67,35 @@ void CShop::showShop(int s)
     const shop::ShopForm record = shop::read(context_.image, s);
     for (std::size_t k = 0; k < slots_.size(); ++k) {
         const shop::Slot &slot = record.shopSlots[k];
-        form::selectPosition(slots_[k].item, slot.itemEntry);
+        form::selectPosition(slots_[k].item, slot.itemId);
+        itemShown_[k] = slots_[k].item->currentIndex();
         form::selectPosition(slots_[k].price, slot.priceEntry);
-        form::setDecimal(slots_[k].buy, slot.buy);
-        form::setDecimal(slots_[k].sell, slot.sell);
+        form::setDecimal(slots_[k].buy, slot.buy.value_or(0));
+        showSellPrice(k);
     }
 }
 
-void CShop::resetPrices()
+void CShop::showSellPrice(std::size_t k)
 {
-    // Any item change resets all four slots to the first price and shows their items' sell prices.
-    for (const auto &slot : slots_) {
-        slot.price->setCurrentIndex(0);
-        form::setDecimal(slot.buy, shop::buyPrice(context_.image, 0));
-        form::setDecimal(slot.sell, shop::sellPrice(context_.image, shop::sellItemOf(slotShown(slot))));
-    }
+    // An empty slot, or one whose item byte lies past the list, has no sell price to show or write.
+    const SlotControls &slot = slots_[k];
+    const int id = slot.item->currentIndex();
+    slot.sell->setEnabled(id > 0);
+    if (id > 0)
+        form::setDecimal(slot.sell, shop::sellPrice(context_.image, id));
+    else
+        slot.sell->clear();
 }
 
-shop::Slot CShop::slotShown(const SlotControls &controls) const
+void CShop::itemChosen(std::size_t k, int position)
 {
-    return {form::positionOf(controls.item), form::positionOf(controls.price), form::decimalOf(controls.buy),
-            form::decimalOf(controls.sell)};
+    // Another item starts at the first price; choosing the item shown changes nothing.
+    if (position == itemShown_[k])
+        return;
+    itemShown_[k] = position;
+    slots_[k].price->setCurrentIndex(0);
+    form::setDecimal(slots_[k].buy, shop::buyPrice(context_.image, 0));
+    showSellPrice(k);
 }
 
 void CShop::save()
@@ -92,7 +103,8 @@ void CShop::save()
     const int s = selectedShop();
     shop::ShopForm record;
     for (std::size_t k = 0; k < slots_.size(); ++k)
-        record.shopSlots[k] = slotShown(slots_[k]);
+        record.shopSlots[k] = {form::positionOf(slots_[k].item), form::positionOf(slots_[k].price),
+                               form::editedDecimal(slots_[k].buy), form::editedDecimal(slots_[k].sell)};
     shop::store(context_.image, s, record);
     saveWholeImage(context_, this);
     fillPrices();

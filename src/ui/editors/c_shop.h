@@ -34,14 +34,15 @@ private:
 
     void fillPrices();
     void showShop(int s);
-    void resetPrices();
+    void itemChosen(std::size_t k, int position);
+    void showSellPrice(std::size_t k);
     void save();
-    [[nodiscard]] shop::Slot slotShown(const SlotControls &controls) const;
     [[nodiscard]] int selectedShop() const;
 
     std::unique_ptr<Ui::CShop> ui;
     EditorContext context_;
     std::array<SlotControls, shop::kSlotCount> slots_{};
+    std::array<int, shop::kSlotCount> itemShown_{}; // the drop-down position each slot shows now
 };
 
 } // namespace talvek
