@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "app/application_identity.h"
 #include "app/c_rom_editor_dlg.h"
 #include "app/qt_ui_services.h"
 #include "rom/executable_path.h"
@@ -8,9 +9,7 @@
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Talvek"));
-    // The settings key; the editor itself stores nothing there.
-    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    talvek::setApplicationIdentity();
 
     talvek::QtUiServices services;
     talvek::CRomEditorDlg mainWindow(services, talvek::DataFileLocator::forExecutable(talvek::executablePath()));

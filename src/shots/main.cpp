@@ -1,7 +1,9 @@
 // talvek-shots DIR: opens the main window and its dialogs on the sample images, offscreen, and saves
 // one PNG per window into DIR for reviewing the look.
 #include <filesystem>
+#include <functional>
 #include <iostream>
+#include <map>
 
 #include <QApplication>
 #include <QPushButton>
@@ -76,8 +78,18 @@ int main(int argc, char **argv)
                                                            {EditorKind::Monster, "monster_editor"},
                                                            {EditorKind::Shop, "shop_editor"},
                                                            {EditorKind::Formation, "formation_editor"}};
+    // Records whose five-digit values show that the number boxes hold them whole.
+    const auto showRow = [](const char *list, int row) {
+        return [list, row](QDialog &dialog) {
+            dialog.findChild<QListWidget *>(QString::fromLatin1(list))->setCurrentRow(row);
+        };
+    };
+    const std::map<EditorKind, std::function<void(QDialog &)>> preparations{
+        {EditorKind::Monster, showRow("monsterList", 19)}, {EditorKind::Shop, showRow("shopList", 9)}};
     for (const auto &[kind, name] : editors) {
-        services.setNextDialogName(QString::fromLatin1(name));
+        const auto preparation = preparations.find(kind);
+        services.setNextDialogName(QString::fromLatin1(name),
+                                   preparation == preparations.end() ? nullptr : preparation->second);
         mainWindow.launchEditor(kind);
     }
 

@@ -1,5 +1,7 @@
 #include "shot_ui_services.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -66,6 +68,8 @@ bool ShotUiServices::askYesNo(QWidget *parent, const QString &text, const QStrin
 int ShotUiServices::runDialog(QDialog &dialog)
 {
     if (!nextDialogName_.isEmpty()) {
+        if (prepareNextDialog_)
+            std::exchange(prepareNextDialog_, {})(dialog);
         save(dialog, nextDialogName_);
         nextDialogName_.clear();
         return QDialog::Rejected;

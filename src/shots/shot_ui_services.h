@@ -29,7 +29,12 @@ public:
     // The name the next picture is saved under.
     void setNextName(const QString &name) { nextName_ = name; }
     // The name of the next dialog only; messages shown meanwhile keep their own names.
-    void setNextDialogName(const QString &name) { nextDialogName_ = name; }
+    // The next dialog run is saved under name, after prepare (choosing a record to show, say) has run on it.
+    void setNextDialogName(const QString &name, std::function<void(QDialog &)> prepare = {})
+    {
+        nextDialogName_ = name;
+        prepareNextDialog_ = std::move(prepare);
+    }
     void answerOpenWith(const QString &path) { openAnswers_.push(path); }
     // Saves a window as DIR/name.png.
     void save(QWidget &window, const QString &name);
@@ -40,6 +45,7 @@ private:
     std::filesystem::path directory_;
     QString nextName_;
     QString nextDialogName_;
+    std::function<void(QDialog &)> prepareNextDialog_;
     std::queue<QString> openAnswers_;
     int counter_ = 0;
 };

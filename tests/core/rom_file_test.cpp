@@ -109,6 +109,27 @@ TEST(SaveRomFile, FailedRenameLeavesTheOldFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << "temporary removed";
 }
 
+TEST(SaveRomFile, WritesInPlaceWhereNoTemporaryFileCanBeMade)
+{
+    test::TempDir dir;
+    const auto path = dir.write("rom.nes", std::vector<std::uint8_t>(0x50000, 9)); // longer than what replaces it
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    SaveSteps noTemporary;
+    noTemporary.makeTemporary = [](char *) {
+        errno = EACCES; // a folder the user may not write in
+        return -1;
+    };
+    ASSERT_TRUE(saveRomFile(path, test::sampleBytes(), noTemporary));
+    EXPECT_EQ(test::readFile(path), test::sampleBytes());
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+
+    fs::permissions(path, fs::perms::owner_read);
+    EXPECT_FALSE(saveRomFile(path, std::vector<std::uint8_t>{1}, noTemporary)) << "a read-only ROM stays refused";
+    EXPECT_FALSE(saveRomFile(dir.file("new.nes"), std::vector<std::uint8_t>{1}, noTemporary))
+        << "only an existing ROM is written in place";
+}
+
 TEST(SaveRomFile, UnwritableDirectoryOrMissingFolderFails)
 {
     test::TempDir dir;

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include <filesystem>
 
+#include "app/application_identity.h"
 #include "app/c_about.h"
 #include "app/c_rom_editor_dlg.h"
 #include "scripted_ui_services.h"
@@ -137,6 +143,33 @@ TEST_F(MainWindowTest, FirstOpenFailingLeavesTheWindowWithoutAnImage)
     EXPECT_FALSE(window.image().isLoaded());
     for (const auto &editor : kEditors)
         EXPECT_FALSE(window.editorButton(editor.kind)->isEnabled());
+    EXPECT_FALSE(button(window, "checkVersionButton")->isEnabled());
+}
+
+TEST_F(MainWindowTest, RelativePathsAreShownAndRememberedInFull)
+{
+    const QString started = QDir::currentPath();
+    dir.write("rom.nes", test::sampleBytes());
+    QDir::setCurrent(q(dir.path().string()));
+    services.openAnswers.push_back(QStringLiteral("rom.nes"));
+    CRomEditorDlg window(services, shippedData());
+    EXPECT_TRUE(window.initialise());
+    QDir::setCurrent(started);
+    const QString full = QFileInfo(q(dir.file("rom.nes"))).absoluteFilePath();
+    EXPECT_EQ(label(window, "pathLabel")->text(), full);
+    EXPECT_EQ(window.recentFilesMenu()->actions().value(0)->text(), full);
+    EXPECT_EQ(q(window.image().path()), full) << "saves go to the file opened, wherever the program moves";
+    EXPECT_TRUE(button(window, "checkVersionButton")->isEnabled());
+}
+
+TEST_F(MainWindowTest, SettingsCarryTalveksName)
+{
+    const QString organisation = QCoreApplication::organizationName();
+    setApplicationIdentity();
+    const QString settingsFile = QSettings().fileName();
+    QCoreApplication::setOrganizationName(organisation);
+    EXPECT_TRUE(settingsFile.contains(QStringLiteral("Talvek/Talvek"))) << settingsFile.toStdString();
+    EXPECT_FALSE(settingsFile.contains(QStringLiteral("AppWizard")));
 }
 
 TEST_F(MainWindowTest, CheckVersionNamesTheRelease)

@@ -41,6 +41,17 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
+// Overwrites an existing file's bytes and cuts it to their length.
+bool writeInPlace(const std::string &path, std::span<const std::uint8_t> bytes, const SaveSteps &steps)
+{
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    if (file.get() < 0)
+        return false;
+    const bool written = (steps.write ? steps.write(file.get(), bytes) : writeAll(file.get(), bytes))
+        && ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 && ::fsync(file.get()) == 0;
+    return file.closeNow() && written;
+}
+
 } // namespace
 
 std::optional<RomImage> readRomFile(const std::string &path)
@@ -76,7 +87,8 @@ bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes, c
 
     mode_t mode = 0644;
     struct stat info {};
-    if (::stat(target.c_str(), &info) == 0) {
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (exists) {
         if (!S_ISREG(info.st_mode))
             return false;
         // A ROM marked read-only (no write bit at all, or not writable by us) is never replaced.
@@ -88,9 +100,9 @@ bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes, c
     }
 
     std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".talvek-XXXXXX")).string();
-    FileDescriptor file(::mkstemp(temporary.data()));
+    FileDescriptor file(steps.makeTemporary ? steps.makeTemporary(temporary.data()) : ::mkstemp(temporary.data()));
     if (file.get() < 0)
-        return false;
+        return exists && writeInPlace(target.string(), bytes, steps);
 
     const bool written = (steps.write ? steps.write(file.get(), bytes) : writeAll(file.get(), bytes))
         && ::fchmod(file.get(), mode) == 0 && ::fsync(file.get()) == 0;

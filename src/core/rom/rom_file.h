@@ -17,16 +17,20 @@ inline constexpr char kSaveFailedMessage[] = "Unable to save to ROM.";
 // is larger than any ROM this program knows, or cannot be read completely.
 [[nodiscard]] std::optional<RomImage> readRomFile(const std::string &path);
 
-// The two steps of a save that can fail on a real system, replaceable so tests can make them fail:
-// writing the bytes to the open temporary file, and renaming it over the ROM.
+// The steps of a save that can fail on a real system, replaceable so tests can make them fail: making the
+// temporary file (mkstemp's contract), writing the bytes to an open file, and renaming the temporary file
+// over the ROM.
 struct SaveSteps {
+    std::function<int(char *pathTemplate)> makeTemporary;
     std::function<bool(int fd, std::span<const std::uint8_t> bytes)> write;
     std::function<bool(const std::string &from, const std::string &to)> rename;
 };
 
 // Replaces the file at path with bytes, atomically: a temporary file beside it is written, flushed and
 // renamed over it, keeping the file's permissions. A read-only ROM is refused and left untouched.
-// Returns false on any failure; the file is then exactly as it was.
+// Returns false on any failure; the file is then exactly as it was. Where no temporary file can be made
+// beside a writable ROM (a folder the user may not write in), the ROM is written in place instead, as
+// QSaveFile falls back to: not atomic, but the save is not lost.
 [[nodiscard]] bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes,
                                const SaveSteps &steps = {});
 

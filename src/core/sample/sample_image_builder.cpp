@@ -187,8 +187,9 @@ void SampleImageBuilder::writeMonsters(std::vector<std::uint8_t> &bytes, std::in
     put(recordOffset(126) + 1, 40);        // an HP index past the table
     put(kSpoilsSetNumbers + 125, 70);      // a spoils set past the table
 
+    // Small values for the common monsters, five digits for the strongest (indexes 16 and up).
     for (int i = 0; i < kHpMpCount; ++i)
-        putWord(kHpMpValues + 2 * i, 100 + 150 * i);
+        putWord(kHpMpValues + 2 * i, i < 16 ? 100 + 150 * i : 10000 + 3000 * (i - 16));
     static constexpr std::uint8_t kEffects[kSmallTableCount] = {0x00, 0x03, 0x06, 0x04, 0x08, 0x40, 0x10, 0x20,
                                                                 0x81, 0x1E, 0x00, 0x00, 0x05, 0x00, 0x0A, 0x00};
     for (int i = 0; i < kSmallTableCount; ++i) {

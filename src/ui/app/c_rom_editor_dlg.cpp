@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QFileInfo>
 #include <QSettings>
 #include <QPushButton>
 
@@ -132,8 +133,10 @@ bool CRomEditorDlg::openRom(bool atStartup)
     return true;
 }
 
-bool CRomEditorDlg::loadRom(const QString &path)
+bool CRomEditorDlg::loadRom(const QString &givenPath)
 {
+    // The full path: what the label shows, the recent files keep and the saves write, wherever we started.
+    const QString path = QFileInfo(givenPath).absoluteFilePath();
     auto loaded = readRomFile(path.toStdString());
     if (!loaded) {
         services_.showMessage(this, QString::fromUtf8(kOpenFailedMessage));
@@ -154,6 +157,7 @@ void CRomEditorDlg::updateImageActions()
 {
     createPatchAction_->setEnabled(image_.isLoaded());
     applyPatchAction_->setEnabled(image_.isLoaded());
+    ui->checkVersionButton->setEnabled(image_.isLoaded());
 }
 
 void CRomEditorDlg::rememberRecentFile(const QString &path)

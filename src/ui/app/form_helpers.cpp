@@ -5,6 +5,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 #include "text/number_parsing.h"
 
@@ -15,9 +19,25 @@ namespace {
 constexpr char kShownProperty[] = "talvekShown";
 } // namespace
 
-void makeDigitsOnly(QLineEdit *edit)
+void makeDigitsOnly(QLineEdit *edit, int digits)
 {
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    fitDigits(edit, digits);
+}
+
+void fitDigits(QLineEdit *edit, int digits)
+{
+    // The text, the line edit's own side margins (2 pixels each) and the style's frame around them.
+    const QFontMetrics metrics(edit->font());
+    const QMargins margins = edit->textMargins();
+    const int text = metrics.horizontalAdvance(QString(digits, QLatin1Char('8'))) + margins.left() + margins.right() + 4;
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    const int width =
+        edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(text, metrics.height()), edit).width();
+    edit->setMinimumWidth(std::max(edit->minimumWidth(), width));
+    edit->setMaximumWidth(std::max(edit->maximumWidth(), width));
 }
 
 void setDecimal(QLineEdit *edit, std::int64_t value)

@@ -12,8 +12,10 @@ class QString;
 
 namespace talvek::form {
 
-// Digits only, as the number edits of the editors accept.
-void makeDigitsOnly(QLineEdit *edit);
+// Digits only, as the number edits of the editors accept, and wide enough for their largest value.
+void makeDigitsOnly(QLineEdit *edit, int digits = 3);
+// Widens an edit (at least; never narrower than the layout makes it) to show a number of that many digits.
+void fitDigits(QLineEdit *edit, int digits);
 void setDecimal(QLineEdit *edit, std::int64_t value);
 // The leading decimal integer of the edit's text; no number reads 0.
 [[nodiscard]] std::int64_t decimalOf(const QLineEdit *edit);

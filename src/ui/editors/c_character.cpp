@@ -47,15 +47,19 @@ CCharacter::CCharacter(const EditorContext &context, QWidget *parent)
 
     // The number edits take digits only; the spell level and experience edits take any text.
     for (auto *edit : hpMpEdits_)
-        form::makeDigitsOnly(edit);
+        form::makeDigitsOnly(edit, 5);
     for (auto *edit : statEdits_)
         form::makeDigitsOnly(edit);
-    for (auto *edit : {ui->magEdit, ui->evadeLeftEdit, ui->evadeRightEdit, ui->magDefLeftEdit, ui->magDefRightEdit,
-                       ui->gilEdit})
+    for (auto *edit : {ui->magEdit, ui->evadeLeftEdit, ui->evadeRightEdit, ui->magDefLeftEdit, ui->magDefRightEdit})
         form::makeDigitsOnly(edit);
+    form::makeDigitsOnly(ui->gilEdit, 7);
     for (int s = 0; s < kSkillCount; ++s) {
         form::makeDigitsOnly(skillLevelEdits_[s]);
         form::makeDigitsOnly(skillExpEdits_[s]);
+    }
+    for (int k = 0; k < kSpellSlotCount; ++k) {
+        form::fitDigits(spellLevelEdits_[k], 3);
+        form::fitDigits(spellExpEdits_[k], 3);
     }
 
     for (int i = 0; i < kRecordCount; ++i)

@@ -24,8 +24,8 @@ CFormation::CFormation(const EditorContext &context, QWidget *parent)
         minimums_[static_cast<std::size_t>(k)] = findChild<QLineEdit *>(QStringLiteral("min%1Edit").arg(n));
         maximums_[static_cast<std::size_t>(k)] = findChild<QLineEdit *>(QStringLiteral("max%1Edit").arg(n));
         palette2Checks_[static_cast<std::size_t>(k)] = findChild<QCheckBox *>(QStringLiteral("palette2Enemy%1Check").arg(n));
-        form::makeDigitsOnly(minimums_[static_cast<std::size_t>(k)]);
-        form::makeDigitsOnly(maximums_[static_cast<std::size_t>(k)]);
+        form::makeDigitsOnly(minimums_[static_cast<std::size_t>(k)], 2);
+        form::makeDigitsOnly(maximums_[static_cast<std::size_t>(k)], 2);
     }
     ui->patternCombo->setEnabled(false);
     form::makeUpperCase(ui->extraEdit);

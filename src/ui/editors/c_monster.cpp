@@ -84,9 +84,13 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
         drops_[static_cast<std::size_t>(i)] = {child<QComboBox>(this, QStringLiteral("drop%1Combo").arg(i + 1)),
                                                child<QCheckBox>(this, QStringLiteral("drop%1GilCheck").arg(i + 1)),
                                                child<QLineEdit>(this, QStringLiteral("drop%1GilEdit").arg(i + 1))};
-    for (auto *edit : {ui->hpEdit, ui->mpEdit, ui->hitsEdit, ui->blocksEdit, ui->magDefEdit, ui->accuracyEdit,
-                       ui->evadeEdit, ui->magEvaEdit, ui->strengthEdit, ui->defenseEdit, ui->moraleEdit})
+    for (auto *edit : {ui->hpEdit, ui->mpEdit})
+        form::makeDigitsOnly(edit, 5);
+    for (auto *edit : {ui->hitsEdit, ui->blocksEdit, ui->magDefEdit, ui->accuracyEdit, ui->evadeEdit, ui->magEvaEdit,
+                       ui->strengthEdit, ui->defenseEdit, ui->moraleEdit})
         form::makeDigitsOnly(edit);
+    for (const DropRow &row : drops_)
+        form::fitDigits(row.amount, 5); // the gil edits take any text
     ui->editSpriteButton->setEnabled(false);
 
     fillIndexes(ui->hpIndexCombo, kHpMpCount);

@@ -22,8 +22,8 @@ CShop::CShop(const EditorContext &context, QWidget *parent)
         ui->shopList->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
     for (std::size_t k = 0; k < slots_.size(); ++k) {
         const SlotControls &slot = slots_[k];
-        form::makeDigitsOnly(slot.buy);
-        form::makeDigitsOnly(slot.sell);
+        form::makeDigitsOnly(slot.buy, 5);
+        form::makeDigitsOnly(slot.sell, 5);
         // Position 0 empties the slot (item byte 0); position i is item id i.
         slot.item->addItem(QStringLiteral("--none--"));
         for (int id = 1; id <= shop::kItemEntries; ++id)

@@ -1,0 +1,13 @@
+#include "application_identity.h"
+
+#include <QCoreApplication>
+
+namespace talvek {
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Talvek"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Talvek"));
+}
+
+} // namespace talvek
