@@ -98,7 +98,7 @@ TEST(MonsterRecord, ScriptsAndDrops)
 
 TEST(MonsterRecord, AttackListLabels)
 {
-    const RomImage image(test::sampleBytes(), "s.nes");
+    const RomImage image(test::sampleWithInvalidAiRecord(), "s.nes");
     const auto list = attackList(image, test::shippedDteTable());
     ASSERT_EQ(list.labels.size(), 136u);
     EXPECT_EQ(list.labels[0], "Attack");

@@ -16,11 +16,17 @@ RomImage stamped(SampleKind kind, Release release)
 }
 
 struct RowCase {
+    const char *name; // the test's name: the release, and the image kind where it matters
     Release release;
     SampleKind kind;
     std::string messageStart;
     std::string caption;
 };
+
+void PrintTo(const RowCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class ReleaseRowTest : public ::testing::TestWithParam<RowCase> {};
 
@@ -36,26 +42,27 @@ TEST_P(ReleaseRowTest, EachSignatureNamesItsRelease)
 INSTANTIATE_TEST_SUITE_P(
     Rows, ReleaseRowTest,
     ::testing::Values(
-        RowCase{Release::JapaneseCart, SampleKind::Standard, "This looks like the Original Japanese version.\n\n", ""},
-        RowCase{Release::VarnIncomplete, SampleKind::Standard,
+        RowCase{"JapaneseCart", Release::JapaneseCart, SampleKind::Standard, "This looks like the Original Japanese version.\n\n", ""},
+        RowCase{"VarnIncomplete", Release::VarnIncomplete, SampleKind::Standard,
                 "This looks like Varn's incomplete translation.\n\nThe editor doesn't support", ""},
-        RowCase{Release::VarnV093, SampleKind::Standard,
+        RowCase{"VarnV093", Release::VarnV093, SampleKind::Standard,
                 "This looks like Varn's translation, v.93.\n\nEverything is supported for this version.", ""},
-        RowCase{Release::VarnV103, SampleKind::Standard, "This looks like Varn's translation, v1.03.\n\nEverything", ""},
-        RowCase{Release::FinalFantasy1, SampleKind::Standard, "I see what you are trying to do...", "Final Fantasy 1"},
-        RowCase{Release::VarnV10, SampleKind::Standard, "This looks like Varn's translation, v1.0.\n\n", ""},
-        RowCase{Release::Prototype, SampleKind::Standard,
+        RowCase{"VarnV103", Release::VarnV103, SampleKind::Standard, "This looks like Varn's translation, v1.03.\n\nEverything", ""},
+        RowCase{"FinalFantasy1", Release::FinalFantasy1, SampleKind::Standard, "I see what you are trying to do...", "Final Fantasy 1"},
+        RowCase{"VarnV10", Release::VarnV10, SampleKind::Standard, "This looks like Varn's translation, v1.0.\n\n", ""},
+        RowCase{"Prototype", Release::Prototype, SampleKind::Standard,
                 "This looks like the prototype cart. Everything is supported for this version.", ""},
-        RowCase{Release::Prototype, SampleKind::Combo,
+        RowCase{"PrototypeCombo", Release::Prototype, SampleKind::Combo,
                 "This looks like the Final Fantasy 1 + Final Fantasy 2 combo cart.\n\nONLY the Final Fantasy 2 "
                 "portion of this cart is supported.\n\nThis instance is also the Prototype.",
                 ""},
-        RowCase{Release::VarnV103Quorin, SampleKind::Standard,
+        RowCase{"VarnV103Quorin", Release::VarnV103Quorin, SampleKind::Standard,
                 "This looks like Varn's translation, v1.03, with Quorin's title screen fix.", ""},
-        RowCase{Release::ComboTranslation, SampleKind::Combo,
+        RowCase{"ComboTranslation", Release::ComboTranslation, SampleKind::Combo,
                 "This looks like the Final Fantasy 1 + Final Fantasy 2 combo cart.\n\nONLY the Final Fantasy 2 "
                 "portion of this cart is supported.\n\nThis instance is also some version of Varn's translation.",
-                ""}));
+                ""}),
+    [](const ::testing::TestParamInfo<RowCase> &info) { return std::string(info.param.name); });
 
 TEST(CheckVersion, FullMessagesAreExact)
 {

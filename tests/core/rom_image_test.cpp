@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 #include "rom/rom_file.h"
 #include "rom/rom_image.h"
 #include "test_support.h"
@@ -13,6 +16,11 @@ struct SizeCase {
     std::int64_t romBase;
     bool holdsLayout;
 };
+
+void PrintTo(const SizeCase &c, std::ostream *out)
+{
+    *out << c.size << " bytes";
+}
 
 class SizeClassTest : public ::testing::TestWithParam<SizeCase> {};
 
@@ -32,7 +40,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SizeClassTest,
                                            SizeCase{0x80010, SizeClass::Combo, 0x40000, true},
                                            SizeCase{0x1000000, SizeClass::Gba, 0, true},
                                            SizeCase{1000, SizeClass::Unknown, 0, false},
-                                           SizeCase{0, SizeClass::Unknown, 0, false}));
+                                           SizeCase{0, SizeClass::Unknown, 0, false}),
+                         [](const ::testing::TestParamInfo<SizeCase> &info) {
+                             std::ostringstream name;
+                             name << "Bytes0x" << std::hex << std::uppercase << info.param.size;
+                             return name.str();
+                         });
 
 TEST(RomImage, ComboImageAddressesTheUpperHalf)
 {
@@ -61,6 +74,11 @@ struct PrototypeCase {
     bool prototype;
 };
 
+void PrintTo(const PrototypeCase &c, std::ostream *out)
+{
+    *out << c.label;
+}
+
 class PrototypeDetectionTest : public ::testing::TestWithParam<PrototypeCase> {};
 
 TEST_P(PrototypeDetectionTest, SignatureAtBasePlus3FFF0)
@@ -80,7 +98,12 @@ INSTANTIATE_TEST_SUITE_P(
                       PrototypeCase{"combo title", 0x80010, 0x7FFF0, "FINAL FANTASY1/2", false},
                       PrototypeCase{"unrecognised size", 0x40011, 0x3FFF0, " FINAL FANTASY 2", true},
                       PrototypeCase{"too small", 0x40000, 0x3FFF0, " FINAL FANTASY 2", false},
-                      PrototypeCase{"nothing there", 0x40010, -1, "", false}));
+                      PrototypeCase{"nothing there", 0x40010, -1, "", false}),
+    [](const ::testing::TestParamInfo<PrototypeCase> &info) {
+        std::string name = info.param.label;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
 
 TEST(RomImage, ReloadingClearsThePrototypeFlag)
 {

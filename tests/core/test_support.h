@@ -23,6 +23,15 @@ inline std::vector<std::uint8_t> sampleBytes(SampleKind kind = SampleKind::Stand
     return SampleImageBuilder(shippedDteTable()).build(kind);
 }
 
+// The sample with AI record 20 naming spell 75, which does not exist: the editors that list the AI records
+// report it.
+inline std::vector<std::uint8_t> sampleWithInvalidAiRecord()
+{
+    auto bytes = sampleBytes();
+    bytes[0x30346 + 5 * 20] = 75;
+    return bytes;
+}
+
 // A fresh directory under the system's temporary directory, removed with the object.
 class TempDir {
 public:

@@ -73,7 +73,7 @@ TEST(WeaponRecord, StoreRulesAndOffsets)
 
 TEST(WeaponRecord, CastSpellListLabels)
 {
-    const RomImage image(test::sampleBytes(), "s.nes");
+    const RomImage image(test::sampleWithInvalidAiRecord(), "s.nes");
     const auto list = weapon::castSpellList(image, test::shippedDteTable());
     ASSERT_EQ(list.labels.size(), 136u);
     EXPECT_EQ(list.labels[0], "--none--");
@@ -116,7 +116,8 @@ TEST(AiList, ReadStoreAndRowText)
     EXPECT_EQ(image.bytes()[0x305E4 + 2], 100);
     EXPECT_EQ(image.bytes()[0x305E4 + 4], 100);
     EXPECT_EQ(ai_list::read(image, 10).spellPosition, 0) << "byte 0 shows Unused";
-    EXPECT_FALSE(ai_list::read(image, 20).spellPosition) << "75 names nothing";
+    EXPECT_FALSE(ai_list::read(RomImage(test::sampleWithInvalidAiRecord(), "b.nes"), 20).spellPosition)
+        << "75 names nothing";
     EXPECT_FALSE(ai_list::read(image, 30).targetingRow);
     const std::vector<std::string> names{"Fire", "Ice"};
     EXPECT_EQ(ai_list::rowText(names, "Unused", 2, 40), "Ice 40");

@@ -15,6 +15,12 @@
 #include "scripted_ui_services.h"
 #include "test_support.h"
 
+// Failing comparisons of texts print the text, not its UTF-16 units.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace talvek::test {
 
 // An editor's surroundings: a sample image saved to a temporary ROM file, the shipped tables and

@@ -23,12 +23,22 @@ TEST_F(MonsterEditorTest, OpensOnMonsterZeroAndReportsTheInvalidAiRecord)
     EXPECT_EQ(find<QComboBox>(dialog, "hpIndexCombo")->count(), 32);
     EXPECT_EQ(find<QComboBox>(dialog, "spoilsSetCombo")->count(), 60);
     EXPECT_EQ(find<QComboBox>(dialog, "attack3Combo")->itemText(11), QStringLiteral("Attack 11"));
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "An invalid argument was encountered.");
+    EXPECT_TRUE(services.messages.empty());
     EXPECT_FALSE(find<QPushButton>(dialog, "editSpriteButton")->isEnabled());
-    // Monster 0 has no script: the attacks are disabled.
+    EXPECT_TRUE(find<QComboBox>(dialog, "attack1Combo")->isEnabled()) << "monster 0 fights by a script";
+    // Monster 4 has no script: the attacks are disabled.
+    selectRow(dialog, "monsterList", 4);
     EXPECT_EQ(find<QComboBox>(dialog, "aiScriptCombo")->currentIndex(), 0);
     EXPECT_FALSE(find<QComboBox>(dialog, "attack1Combo")->isEnabled());
+}
+
+TEST_F(MonsterEditorTest, ReportsAnAiRecordWithoutASpellOnce)
+{
+    openBytes(test::sampleWithInvalidAiRecord());
+    CMonster dialog(context());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "An invalid argument was encountered.");
+    EXPECT_EQ(find<QComboBox>(dialog, "attack1Combo")->itemText(21), QStringLiteral("[no spell 75] 5"));
 }
 
 TEST_F(MonsterEditorTest, SharedHpValueReachesEveryMonsterOnItsIndex)

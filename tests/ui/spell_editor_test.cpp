@@ -31,7 +31,7 @@ TEST_F(SpellEditorTest, OpensWithBothListsAndTheirRows)
     EXPECT_EQ(aiRow(dialog, 0), QStringLiteral("Fire 1"));
     EXPECT_EQ(aiRow(dialog, 8), QStringLiteral("Unused"));
     EXPECT_EQ(aiRow(dialog, 10), QStringLiteral("Unused 11"));
-    EXPECT_EQ(aiRow(dialog, 20), QStringLiteral("[no spell 75] 5"));
+    EXPECT_EQ(aiRow(dialog, 20), QStringLiteral("Osmose 5"));
     EXPECT_TRUE(services.messages.empty());
 }
 
@@ -138,7 +138,15 @@ TEST_F(SpellEditorTest, AiRecordsLevelsAndRowText)
     EXPECT_EQ(image.bytes()[aiAt(2)], 4);
     EXPECT_EQ(image.bytes()[aiAt(2) + 1], 1);
 
-    selectRow(dialog, "aiList", 20); // names no spell: kept
+}
+
+TEST_F(SpellEditorTest, AnAiRecordNamingNoSpellIsListedAndKept)
+{
+    openBytes(test::sampleWithInvalidAiRecord());
+    CSpell dialog(context());
+    EXPECT_EQ(aiRow(dialog, 20), QStringLiteral("[no spell 75] 5"));
+    EXPECT_TRUE(services.messages.empty()) << "the spells editor lists it without a message";
+    selectRow(dialog, "aiList", 20);
     click(dialog, "saveButton");
     EXPECT_EQ(image.bytes()[aiAt(20)], 75);
 }

@@ -20,7 +20,7 @@ protected:
 
 TEST_F(WeaponEditorTest, OpensOnUnarmedAndReportsTheInvalidAiRecordOnce)
 {
-    openSample();
+    openBytes(test::sampleWithInvalidAiRecord());
     CWeapon dialog(context());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Weapon Editor"));
     auto *list = find<QListWidget>(dialog, "weaponList");

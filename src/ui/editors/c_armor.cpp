@@ -2,6 +2,7 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
+#include "app/record_offset_label.h"
 #include "app/ui_services.h"
 #include "records/armor_json.h"
 #include "records/armor_record.h"
@@ -28,6 +29,9 @@ CArmor::CArmor(const EditorContext &context, QWidget *parent)
     });
     connect(ui->saveButton, &QPushButton::clicked, this, &CArmor::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    addRecordOffsetLabel(
+        ui->armorList, [this](int row) { return armor::recordOffset(row) + context_.image.romBase(); },
+        QStringLiteral("recordOffsetLabel"));
     ui->armorList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->armorList);
 }

@@ -2,6 +2,8 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
+#include "app/record_offset_label.h"
+#include "records/character_record.h"
 #include "app/ui_services.h"
 #include "graphics/c_graphic.h"
 #include "graphics/viewer_pictures.h"
@@ -81,6 +83,9 @@ CCharacter::CCharacter(const EditorContext &context, QWidget *parent)
     connect(ui->saveButton, &QPushButton::clicked, this, &CCharacter::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->editSpriteButton, &QPushButton::clicked, this, &CCharacter::editSprite);
+    addRecordOffsetLabel(
+        ui->characterList, [this](int row) { return character::recordOffset(row) + context_.image.romBase(); },
+        QStringLiteral("recordOffsetLabel"));
     ui->characterList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->characterList);
 }

@@ -4,6 +4,8 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
+#include "app/record_offset_label.h"
+#include "records/formation_record.h"
 #include "app/ui_services.h"
 #include "records/monster_record.h"
 #include "text/number_parsing.h"
@@ -69,6 +71,9 @@ CFormation::CFormation(const EditorContext &context, QWidget *parent)
     connect(ui->changePalette2Button, &QPushButton::clicked, this, [this] { changePalette(2); });
     connect(ui->saveButton, &QPushButton::clicked, this, &CFormation::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    addRecordOffsetLabel(
+        ui->formationList, [this](int row) { return formation::recordOffset(row) + context_.image.romBase(); },
+        QStringLiteral("recordOffsetLabel"));
     ui->formationList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->formationList);
 }

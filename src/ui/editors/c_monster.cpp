@@ -4,6 +4,8 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
+#include "app/record_offset_label.h"
+#include "records/monster_record.h"
 #include "app/ui_services.h"
 #include "records/record_fields.h"
 #include "ui_c_monster.h"
@@ -135,6 +137,9 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
     }
     connect(ui->saveButton, &QPushButton::clicked, this, &CMonster::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    addRecordOffsetLabel(
+        ui->monsterList, [this](int row) { return monster::recordOffset(row) + context_.image.romBase(); },
+        QStringLiteral("recordOffsetLabel"));
     ui->monsterList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->monsterList);
 }

@@ -2,6 +2,8 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
+#include "app/record_offset_label.h"
+#include "records/shop_record.h"
 #include "text/text_codec.h"
 #include "ui_c_shop.h"
 
@@ -42,6 +44,9 @@ CShop::CShop(const EditorContext &context, QWidget *parent)
     });
     connect(ui->saveButton, &QPushButton::clicked, this, &CShop::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    addRecordOffsetLabel(
+        ui->shopList, [this](int row) { return shop::recordOffset(row) + context_.image.romBase(); },
+        QStringLiteral("recordOffsetLabel"));
     ui->shopList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->shopList);
 }

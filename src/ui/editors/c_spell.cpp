@@ -2,6 +2,7 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
+#include "app/record_offset_label.h"
 #include "app/ui_services.h"
 #include "graphics/swatch_geometry.h"
 #include "records/ai_list.h"
@@ -68,6 +69,12 @@ CSpell::CSpell(const EditorContext &context, QWidget *parent)
     connect(ui->saveButton, &QPushButton::clicked, this, &CSpell::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
 
+    addRecordOffsetLabel(
+        ui->spellList, [this](int row) { return spell::recordOffset(row) + context_.image.romBase(); },
+        QStringLiteral("recordOffsetLabel"));
+    addRecordOffsetLabel(
+        ui->aiList, [this](int row) { return ai_list::recordOffset(row) + context_.image.romBase(); },
+        QStringLiteral("aiRecordOffsetLabel"));
     ui->spellList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->spellList);
     ui->aiList->setCurrentRow(0);

@@ -2,6 +2,7 @@
 
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
+#include "app/record_offset_label.h"
 #include "app/ui_services.h"
 #include "graphics/swatch_geometry.h"
 #include "records/weapon_record.h"
@@ -50,6 +51,9 @@ CWeapon::CWeapon(const EditorContext &context, QWidget *parent)
     connect(ui->saveButton, &QPushButton::clicked, this, &CWeapon::save);
     connect(ui->exitButton, &QPushButton::clicked, this, &QDialog::reject);
     ui->changePaletteButton->setEnabled(false);
+    addRecordOffsetLabel(
+        ui->weaponList, [this](int row) { return weapon::recordOffset(row) + context_.image.romBase(); },
+        QStringLiteral("recordOffsetLabel"));
     ui->weaponList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->weaponList);
 }
