@@ -184,6 +184,12 @@ void CText::save()
 {
     if (!location_.textLocation)
         return; // the epilogue: nothing to write, and never the previous entry's place
+    const TextTable &table = ui->preferDteCheck->isChecked() ? context_.table : context_.plainTable;
+    if (table.empty()) {
+        context_.services.showMessage(this, QStringLiteral("The text table in use is empty (its file could not be "
+                                                           "loaded), so no text can be encoded. Nothing was written."));
+        return;
+    }
     const auto pointerValue = location_.pointerLocation
         ? static_cast<std::uint16_t>(clampTo(parseLeadingHex(ui->valueEdit->text().toStdString()), 0, 0xFFFF))
         : std::uint16_t{0};
@@ -201,12 +207,6 @@ void CText::save()
 
 bool CText::storeEditedText(std::uint16_t pointerValue)
 {
-    const TextTable &table = ui->preferDteCheck->isChecked() ? context_.table : context_.plainTable;
-    if (table.empty()) {
-        context_.services.showMessage(this, QStringLiteral("The text table in use is empty (its file could not be "
-                                                           "loaded), so no text can be encoded. Nothing was written."));
-        return false;
-    }
     if (!shownComplete_) {
         context_.services.showMessage(
             this, QStringLiteral("This text is longer than %1 bytes and is shown cut, so an edit of it cannot be "
