@@ -19,7 +19,11 @@
 #include "graphics/c_font_dlg.h"
 #include "graphics/c_graphic.h"
 #include "graphics/viewer_pictures.h"
+#include "history/history_store.h"
+#include "history/recorded_save.h"
+#include "records/image_diff.h"
 #include "records/record_json.h"
+#include "records/weapon_record.h"
 #include "rom/rom_file.h"
 #include "sample/sample_image_builder.h"
 #include "text/c_text.h"
@@ -146,6 +150,69 @@ void exportThenImport(benchmark::State &state)
     }
 }
 
+// The sample with 100 fields changed: every armour's defence and 60 weapons' accuracy.
+std::vector<std::uint8_t> sampleWithHundredChanges()
+{
+    auto bytes = fixture().image.bytes();
+    for (int k = 1; k <= 40; ++k)
+        bytes[static_cast<std::size_t>(0x30010 + 6 * k)] ^= 0x10;
+    for (int k = 1; k <= 60; ++k)
+        bytes[static_cast<std::size_t>(weapon::recordOffset(k) + weapon::Accuracy)] ^= 0x10;
+    return bytes;
+}
+
+void diffHundredFields(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    const RomImage changed(sampleWithHundredChanges(), "changed.nes");
+    std::size_t lines = 0;
+    for (auto _ : state)
+        lines = diffImages(f.image, f.dte, changed, f.dte).size();
+    state.counters["lines"] = static_cast<double>(lines);
+}
+
+// A save as the editors make it: the file checked, a restore point with its summary, the atomic write.
+void recordedSave(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    auto bytes = f.image.bytes();
+    const NameTables names{f.dte, f.dte};
+    auto onDisk = readRomFile(f.path).value().bytes(); // what the editor last read or wrote
+    for (auto _ : state) {
+        bytes[0x30016] ^= 1; // one armour field, as a user's save
+        SaveRequest request{f.path, bytes, &onDisk, true,
+                            [&](auto before, auto after) { return summarizeDiff(before, after, names); }};
+        benchmark::DoNotOptimize(saveRecorded(request).outcome);
+        onDisk = bytes;
+    }
+    std::filesystem::remove_all(HistoryStore::folderFor(f.path));
+}
+
+// history of a ROM with 1,000 restore points: reading and listing them.
+void listThousandPoints(benchmark::State &state)
+{
+    const std::string path = (std::filesystem::temp_directory_path() / "talvek-bench-history.nes").string();
+    auto bytes = fixture().image.bytes();
+    (void)saveRomFile(path, bytes);
+    std::filesystem::remove_all(HistoryStore::folderFor(path));
+    for (int k = 0; k < 1000; ++k) {
+        bytes[static_cast<std::size_t>(0x30016 + 6 * (k % 40))] ^= 1;
+        SaveRequest request{path, bytes, nullptr, true, [k](auto, auto) { return "armor " + std::to_string(k); }};
+        (void)saveRecorded(request);
+    }
+    std::uintmax_t historyBytes = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(HistoryStore::folderFor(path)))
+        historyBytes += entry.file_size();
+    for (auto _ : state) {
+        HistoryStore store(path);
+        std::string error;
+        benchmark::DoNotOptimize(store.load(&error));
+    }
+    state.counters["history KiB"] = static_cast<double>(historyBytes) / 1024.0;
+    std::filesystem::remove_all(HistoryStore::folderFor(path));
+    std::filesystem::remove(path);
+}
+
 } // namespace
 
 BENCHMARK(openDialog<CArmor>)->Name("open/Armor")->Unit(benchmark::kMillisecond);
@@ -170,6 +237,9 @@ BENCHMARK(saveDialog<CFormation>)->Name("save/Formation")->Unit(benchmark::kMill
 BENCHMARK(decodeAllTexts)->Name("codec/decode every text")->Unit(benchmark::kMillisecond);
 BENCHMARK(encodeAllDialogue)->Name("codec/encode all dialogue")->Unit(benchmark::kMillisecond);
 BENCHMARK(exportThenImport)->Name("cli/export then import")->Unit(benchmark::kMillisecond);
+BENCHMARK(recordedSave)->Name("history/save with restore point")->Unit(benchmark::kMillisecond);
+BENCHMARK(diffHundredFields)->Name("history/diff of 100 changed fields")->Unit(benchmark::kMillisecond);
+BENCHMARK(listThousandPoints)->Name("history/read 1000 restore points")->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char **argv)
 {

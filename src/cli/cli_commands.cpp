@@ -1,6 +1,7 @@
 #include "cli_commands.h"
 
 #include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <iomanip>
@@ -11,6 +12,9 @@
 #include "graphics/png_encoder.h"
 #include "patch/ips_patch.h"
 #include "graphics/viewer_pictures.h"
+#include "history/history_store.h"
+#include "history/recorded_save.h"
+#include "records/image_diff.h"
 #include "records/record_json.h"
 #include "rom/nes_palette.h"
 #include "rom/release_identifier.h"
@@ -65,6 +69,33 @@ void writeTextFile(const std::string &path, const std::string &text)
 {
     if (!saveRomFile(path, std::span(reinterpret_cast<const std::uint8_t *>(text.data()), text.size())))
         throw CommandError("cannot write " + path);
+}
+
+// Both sets' DTE tables, for restore point summaries of images of either set.
+struct SetTables {
+    explicit SetTables(const Options &options)
+        : standard(loadTable(options, kStandardDteTableFile)), prototype(loadTable(options, kPrototypeDteTableFile))
+    {
+    }
+    TextTable standard;
+    TextTable prototype;
+};
+
+// The whole-file save of the commands that write over a ROM: a restore point first, unless turned off.
+void saveWithRestorePoint(const Options &options, const std::string &path, std::span<const std::uint8_t> bytes)
+{
+    std::optional<SetTables> tables;
+    SaveRequest request{path, bytes, nullptr, options.recordHistory, {}};
+    request.summarize = [&](std::span<const std::uint8_t> before, std::span<const std::uint8_t> after) {
+        if (!tables)
+            tables.emplace(options);
+        return summarizeDiff(before, after, NameTables{tables->standard, tables->prototype});
+    };
+    const SaveReport report = saveRecorded(request);
+    for (const auto &warning : report.warnings)
+        std::cerr << "talvek-cli: warning: " << warning << '\n';
+    if (report.outcome != SaveOutcome::Saved)
+        throw CommandError("Unable to save to ROM: " + path);
 }
 
 } // namespace
@@ -204,9 +235,7 @@ void importRecords(const Options &options, const std::string &romPath, const std
     } catch (const json_support::Json::exception &error) {
         throw CommandError(jsonPath + ": " + error.what());
     }
-    const std::string target = outPath.empty() ? romPath : outPath;
-    if (!saveRomFile(target, image.bytes()))
-        throw CommandError("Unable to save to ROM: " + target);
+    saveWithRestorePoint(options, outPath.empty() ? romPath : outPath, image.bytes());
 }
 
 void writeSample(const Options &options, const std::string &outPath, const std::string &kindName)
@@ -218,6 +247,73 @@ void writeSample(const Options &options, const std::string &outPath, const std::
     const auto bytes = SampleImageBuilder(table).build(*kind);
     if (!saveRomFile(outPath, bytes))
         throw CommandError("cannot write " + outPath);
+}
+
+bool printDiff(const Options &options, const std::string &beforePath, const std::string &afterPath, bool asJson,
+               std::ostream &out)
+{
+    const RomImage before = openRom(beforePath);
+    const RomImage after = openRom(afterPath);
+    // Images too small for the game's layout are compared byte by byte and need no table.
+    const bool layout = before.holdsGameLayout() && after.holdsGameLayout();
+    const TextTable beforeNames = layout ? namesTableFor(options, before) : TextTable();
+    const TextTable afterNames = layout ? namesTableFor(options, after) : TextTable();
+    const auto changes = diffImages(before, beforeNames, after, afterNames);
+    if (asJson) {
+        json_support::Json lines = json_support::Json::array();
+        for (const auto &change : changes)
+            lines.push_back(changeToJson(change));
+        out << lines.dump(2, ' ', false, json_support::Json::error_handler_t::replace) << '\n';
+    } else {
+        for (const auto &change : changes)
+            out << describeChange(change) << '\n';
+    }
+    return !changes.empty();
+}
+
+void printHistory(const std::string &romPath, std::ostream &out)
+{
+    if (!readRomFile(romPath))
+        throw CommandError("cannot read ROM " + romPath + " (missing, unreadable, not a file or over 32 MiB)");
+    HistoryStore store(romPath);
+    std::string error;
+    if (!store.load(&error))
+        throw CommandError(error);
+    for (const auto &warning : store.warnings())
+        std::cerr << "talvek-cli: warning: " << warning << '\n';
+    const auto &points = store.points();
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        const std::time_t time = points[k].point.time;
+        std::tm local{};
+        localtime_r(&time, &local);
+        char stamp[32];
+        std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
+        out << k + 1 << "  " << stamp << "  " << points[k].point.summary;
+        if (k >= store.head())
+            out << "  (undone)";
+        out << '\n';
+    }
+}
+
+void revertRom(const Options &options, const std::string &romPath, const std::string &number, bool force)
+{
+    const auto n = parseLeadingDecimal(number);
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos || n < 1)
+        throw CommandError("restore point number must be a whole number from 1: " + number);
+    std::optional<SetTables> tables;
+    const auto summarize = [&](std::span<const std::uint8_t> before, std::span<const std::uint8_t> after) {
+        if (!tables)
+            tables.emplace(options);
+        return summarizeDiff(before, after, NameTables{tables->standard, tables->prototype});
+    };
+    const SaveReport report =
+        revertToBefore(romPath, static_cast<std::size_t>(n), force, options.recordHistory ? summarize : ChangeSummarizer());
+    for (const auto &warning : report.warnings)
+        std::cerr << "talvek-cli: warning: " << warning << '\n';
+    if (report.outcome != SaveOutcome::Saved)
+        throw CommandError(report.error + (force || report.error.find("outside") == std::string::npos
+                                               ? ""
+                                               : "; use --force to revert anyway"));
 }
 
 void printInfo(const std::string &romPath, std::ostream &out)

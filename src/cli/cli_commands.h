@@ -16,6 +16,7 @@ public:
 
 struct Options {
     std::optional<std::filesystem::path> dataDirectory; // --data DIR
+    bool recordHistory = true;                          // off with --no-history
 };
 
 // Writes the font viewer's ("font") or the graphics viewer's ("sprite") picture as a PNG.
@@ -28,6 +29,13 @@ void printText(const Options &options, const std::string &romPath, const std::st
 void createIpsPatch(const std::string &originalPath, const std::string &modifiedPath, const std::string &patchPath);
 void applyIpsPatch(const std::string &romPath, const std::string &patchPath, const std::string &outPath);
 void writeSample(const Options &options, const std::string &outPath, const std::string &kindName);
+// Prints what differs between two images, one line per change (or one JSON array); true when they differ.
+bool printDiff(const Options &options, const std::string &beforePath, const std::string &afterPath, bool asJson,
+               std::ostream &out);
+// Lists the restore points of a ROM, oldest first: "N  YYYY-MM-DD HH:MM:SS  SUMMARY".
+void printHistory(const std::string &romPath, std::ostream &out);
+// Puts a ROM back to its content just before restore point number (from 1), as a save of its own.
+void revertRom(const Options &options, const std::string &romPath, const std::string &number, bool force);
 void printInfo(const std::string &romPath, std::ostream &out);
 // Writes the JSON document of every record kind to outPath, or to out when outPath is empty.
 void exportRecords(const Options &options, const std::string &romPath, const std::string &outPath, std::ostream &out);

@@ -58,6 +58,29 @@ int main(int argc, char **argv)
     ipsApply->add_option("PATCH", ipsApplyPatch)->required();
     ipsApply->add_option("OUT", ipsOut)->required();
 
+    std::string historyRom;
+    auto *history = app.add_subcommand("history", "list the restore points of ROM, oldest first");
+    history->add_option("ROM", historyRom, "ROM image")->required();
+
+    std::string revertRomPath, revertNumber;
+    bool revertForce = false;
+    auto *revert = app.add_subcommand("revert", "put ROM back to its content just before save N");
+    revert->add_option("ROM", revertRomPath, "ROM image")->required();
+    revert->add_option("N", revertNumber, "restore point number, from 1")->required();
+    revert->add_flag("--force", revertForce, "revert even when the ROM was changed outside Talvek");
+
+    bool noHistory = false;
+    for (auto *saving : {importCommand, revert})
+        saving->add_flag("--no-history", noHistory, "record no restore point for this save");
+
+    std::string diffBefore, diffAfter;
+    bool diffJson = false;
+    auto *diff = app.add_subcommand("diff", "what differs between two images, in the editors' terms "
+                                            "(exit 0: identical, 1: different, 2: error)");
+    diff->add_option("A", diffBefore, "first image")->required();
+    diff->add_option("B", diffAfter, "second image")->required();
+    diff->add_flag("--json", diffJson, "print one JSON array");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
@@ -65,7 +88,17 @@ int main(int argc, char **argv)
     }
     if (!dataDirectory.empty())
         options.dataDirectory = dataDirectory;
+    options.recordHistory = !noHistory;
 
+    if (*diff) {
+        // diff answers with its exit code: 0 identical, 1 different, 2 when it cannot compare.
+        try {
+            return printDiff(options, diffBefore, diffAfter, diffJson, std::cout) ? 1 : 0;
+        } catch (const CommandError &error) {
+            std::cerr << "talvek-cli: " << error.what() << '\n';
+            return 2;
+        }
+    }
     try {
         if (*sample)
             writeSample(options, samplePath, sampleKind);
@@ -81,6 +114,10 @@ int main(int argc, char **argv)
             renderPicture(options, renderWhat, renderRom, renderOut);
         else if (*exportCommand)
             exportRecords(options, exportPath, exportOut, std::cout);
+        else if (*history)
+            printHistory(historyRom, std::cout);
+        else if (*revert)
+            revertRom(options, revertRomPath, revertNumber, revertForce);
         else if (*importCommand)
             importRecords(options, importRom, importJson, importOut);
     } catch (const CommandError &error) {

@@ -1,12 +1,14 @@
 #include "ai_list.h"
 
 #include "record_fields.h"
+#include "rom/read_trace.h"
 #include "text/text_codec.h"
 
 namespace talvek::ai_list {
 
 std::vector<std::string> spellNames(const RomImage &image, const TextTable &table)
 {
+    const LabelReads label;
     std::vector<std::string> names;
     for (int s = 0; s < kSpellNameCount; ++s) {
         const auto pointer = readTextPointer(image, kSpellNamePointers, s);
@@ -31,6 +33,7 @@ std::string invalidRowText(std::uint8_t spellByte, std::int64_t level)
 
 RecordLabels recordLabels(const RomImage &image, const TextTable &table, std::string_view firstName)
 {
+    const LabelReads label;
     const auto names = spellNames(image, table);
     RecordLabels result;
     for (int e = 0; e < kRecordCount; ++e) {

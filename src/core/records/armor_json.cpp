@@ -3,6 +3,7 @@
 #include "armor_record.h"
 #include "element_bits.h"
 #include "record_fields.h"
+#include "rom/read_trace.h"
 #include "text/text_codec.h"
 
 namespace talvek::armor {
@@ -27,6 +28,7 @@ Json exportJson(const RomImage &image, const TextTable &table)
 {
     Json records = Json::array();
     for (int k = 0; k < kRecordCount; ++k) {
+        ReadTrace::mark("armor", k);
         const std::int64_t at = recordOffset(k);
         records.push_back({
             {"index", k},

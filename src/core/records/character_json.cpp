@@ -2,6 +2,7 @@
 
 #include "character_record.h"
 #include "record_fields.h"
+#include "rom/read_trace.h"
 #include "text/text_codec.h"
 
 namespace talvek::character {
@@ -45,6 +46,7 @@ Json exportJson(const RomImage &image, const TextTable &table)
 {
     Json records = Json::array();
     for (int i = 0; i < kRecordCount; ++i) {
+        ReadTrace::mark("characters", i);
         const std::int64_t at = recordOffset(i);
         Json record = {
             {"index", i},
@@ -175,6 +177,7 @@ bool importJson(RomImage &image, const Json &records, const Json &currentRecords
 
 Json exportGil(const RomImage &image)
 {
+    ReadTrace::mark("gil", -1);
     return readGil(image);
 }
 

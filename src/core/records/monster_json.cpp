@@ -6,6 +6,7 @@
 #include "monster_record.h"
 #include "race_bits.h"
 #include "record_fields.h"
+#include "rom/read_trace.h"
 
 namespace talvek::monster {
 
@@ -63,27 +64,36 @@ std::uint8_t dropOfJson(const Json &value, const std::vector<std::string> &items
     throw ImportError(path + ".item: no item named " + item.dump());
 }
 
-Json bitSets(const RomImage &image, std::int64_t table, const std::array<std::string_view, 8> &labels)
+Json bitSets(const RomImage &image, std::string_view key, std::int64_t table,
+            const std::array<std::string_view, 8> &labels)
 {
     Json sets = Json::array();
-    for (int i = 0; i < kSmallTableCount; ++i)
+    for (int i = 0; i < kSmallTableCount; ++i) {
+        ReadTrace::mark(key, i);
         sets.push_back(labelsOfBits(image.game(table + i), labels));
+    }
     return sets;
 }
 
-Json byteTable(const RomImage &image, std::int64_t table, int count)
+// One byte per element; a key to mark the elements for a read trace, or none for a value's parts.
+Json byteTable(const RomImage &image, std::string_view key, std::int64_t table, int count)
 {
     Json values = Json::array();
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
+        if (!key.empty())
+            ReadTrace::mark(key, i);
         values.push_back(image.game(table + i));
+    }
     return values;
 }
 
-Json wordTable(const RomImage &image, std::int64_t table, int count)
+Json wordTable(const RomImage &image, std::string_view key, std::int64_t table, int count)
 {
     Json values = Json::array();
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
+        ReadTrace::mark(key, i);
         values.push_back(readU16(image, table + 2 * i));
+    }
     return values;
 }
 
@@ -94,6 +104,7 @@ void exportJson(const RomImage &image, const TextTable &table, Json &document)
     const auto items = itemList(image, table);
     Json monsters = Json::array();
     for (int m = 0; m < kRecordCount; ++m) {
+        ReadTrace::mark("monsters", m);
         const std::int64_t at = recordOffset(m);
         const std::uint8_t ai = image.game(at);
         Json record = {{"index", m},
@@ -107,30 +118,37 @@ void exportJson(const RomImage &image, const TextTable &table, Json &document)
         monsters.push_back(record);
     }
     document["monsters"] = monsters;
-    document["hp_mp_values"] = wordTable(image, kHpMpValues, kHpMpCount);
-    document["hits_blocks_mdef_values"] = byteTable(image, kHitsBlocksMagDef, kSmallTableCount);
-    document["accuracy_evade_meva_values"] = byteTable(image, kAccuracyEvadeMagEva, kSmallTableCount);
-    document["strength_defense_morale_values"] = byteTable(image, kStrengthDefenseMorale, kSmallTableCount);
+    document["hp_mp_values"] = wordTable(image, "hp_mp_values", kHpMpValues, kHpMpCount);
+    document["hits_blocks_mdef_values"] = byteTable(image, "hits_blocks_mdef_values", kHitsBlocksMagDef, kSmallTableCount);
+    document["accuracy_evade_meva_values"] =
+        byteTable(image, "accuracy_evade_meva_values", kAccuracyEvadeMagEva, kSmallTableCount);
+    document["strength_defense_morale_values"] =
+        byteTable(image, "strength_defense_morale_values", kStrengthDefenseMorale, kSmallTableCount);
     Json effects = Json::array();
-    for (int i = 0; i < kSmallTableCount; ++i)
+    for (int i = 0; i < kSmallTableCount; ++i) {
+        ReadTrace::mark("added_effects", i);
         effects.push_back(effectJson(image.game(kAddedEffects + i)));
+    }
     document["added_effects"] = effects;
-    document["race_sets"] = bitSets(image, kRaceSets, kRaceLabels);
-    document["resist_sets"] = bitSets(image, kResistSets, kElementLabels);
-    document["absorb_weakness_sets"] = bitSets(image, kAbsorbWeaknessSets, kElementLabels);
+    document["race_sets"] = bitSets(image, "race_sets", kRaceSets, kRaceLabels);
+    document["resist_sets"] = bitSets(image, "resist_sets", kResistSets, kElementLabels);
+    document["absorb_weakness_sets"] = bitSets(image, "absorb_weakness_sets", kAbsorbWeaknessSets, kElementLabels);
     Json scripts = Json::array();
-    for (int s = 0; s < kScriptCount; ++s)
-        scripts.push_back(byteTable(image, kScripts + 8 * s, kAttacksPerScript));
+    for (int s = 0; s < kScriptCount; ++s) {
+        ReadTrace::mark("ai_scripts", s);
+        scripts.push_back(byteTable(image, {}, kScripts + 8 * s, kAttacksPerScript));
+    }
     document["ai_scripts"] = scripts;
     Json spoils = Json::array();
     for (int s = 0; s < kSpoilsSetCount; ++s) {
+        ReadTrace::mark("spoils_sets", s);
         Json drops = Json::array();
         for (int i = 0; i < kDropsPerSet; ++i)
             drops.push_back(dropJson(image.game(kSpoilsSets + 8 * s + i), items));
         spoils.push_back(drops);
     }
     document["spoils_sets"] = spoils;
-    document["gil_amounts"] = wordTable(image, kGilAmounts, kGilAmountCount);
+    document["gil_amounts"] = wordTable(image, "gil_amounts", kGilAmounts, kGilAmountCount);
 }
 
 bool importJson(RomImage &image, const std::string &key, const Json &value, const Json &current, const TextTable &table)

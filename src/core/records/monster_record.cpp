@@ -4,6 +4,7 @@
 
 #include "ai_list.h"
 #include "record_fields.h"
+#include "rom/read_trace.h"
 #include "text/text_codec.h"
 
 namespace talvek::monster {
@@ -29,6 +30,7 @@ std::int64_t entryOf(const MonsterForm &form, Nibble field, std::int64_t table)
 
 std::string name(const RomImage &image, int m, const TextTable &table)
 {
+    const LabelReads label;
     const auto pointer = readTextPointer(image, kNamePointers, m);
     return decodeString(image.bytes(), textPointerTarget(image, kNameBank, pointer), table);
 }

@@ -11,21 +11,41 @@ namespace talvek {
 
 using json_support::Json;
 
+const std::vector<ExportGroup> &exportGroups()
+{
+    static const std::vector<ExportGroup> groups{
+        [](const RomImage &image, const TextTable &table, Json &document) {
+            document["armor"] = armor::exportJson(image, table);
+        },
+        [](const RomImage &image, const TextTable &table, Json &document) {
+            document["characters"] = character::exportJson(image, table);
+            document["gil"] = character::exportGil(image);
+        },
+        [](const RomImage &image, const TextTable &table, Json &document) {
+            document["weapons"] = weapon::exportJson(image, table);
+        },
+        [](const RomImage &image, const TextTable &table, Json &document) {
+            document["spells"] = spell::exportJson(image, table);
+        },
+        [](const RomImage &image, const TextTable &table, Json &document) {
+            document["ai_list"] = spell::exportAiJson(image, table);
+        },
+        [](const RomImage &image, const TextTable &, Json &document) {
+            document["battle_palettes"] = spell::exportBattlePalettes(image);
+        },
+        [](const RomImage &image, const TextTable &table, Json &document) { monster::exportJson(image, table, document); },
+        [](const RomImage &image, const TextTable &table, Json &document) { shop::exportJson(image, table, document); },
+    };
+    return groups;
+}
+
 Json exportAllRecords(const RomImage &image, const TextTable &table)
 {
     if (!image.holdsGameLayout())
         throw ImportError("the image is too small to hold the Final Fantasy II data");
-    Json document{
-        {"armor", armor::exportJson(image, table)},
-        {"characters", character::exportJson(image, table)},
-        {"gil", character::exportGil(image)},
-        {"weapons", weapon::exportJson(image, table)},
-        {"spells", spell::exportJson(image, table)},
-        {"ai_list", spell::exportAiJson(image, table)},
-        {"battle_palettes", spell::exportBattlePalettes(image)},
-    };
-    monster::exportJson(image, table, document);
-    shop::exportJson(image, table, document);
+    Json document = Json::object();
+    for (const ExportGroup &group : exportGroups())
+        group(image, table, document);
     return document;
 }
 

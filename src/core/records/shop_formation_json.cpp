@@ -5,6 +5,7 @@
 #include "formation_record.h"
 #include "monster_record.h"
 #include "record_fields.h"
+#include "rom/read_trace.h"
 #include "shop_record.h"
 #include "text/text_codec.h"
 
@@ -63,6 +64,7 @@ void exportJson(const RomImage &image, const TextTable &table, Json &document)
 {
     Json shops = Json::array();
     for (int s = 0; s < kRecordCount; ++s) {
+        ReadTrace::mark("shops", s);
         Json slots = Json::array();
         for (int k = 0; k < kSlotCount; ++k)
             slots.push_back(slotJson(image, table, image.game(recordOffset(s) + 2 * k), image.game(recordOffset(s) + 2 * k + 1)));
@@ -70,16 +72,21 @@ void exportJson(const RomImage &image, const TextTable &table, Json &document)
     }
     document["shops"] = shops;
     Json buy = Json::array(), sell = Json::array();
-    for (int p = 0; p < kBuyPriceCount; ++p)
+    for (int p = 0; p < kBuyPriceCount; ++p) {
+        ReadTrace::mark("buy_prices", p);
         buy.push_back(buyPrice(image, p));
-    for (int id = 0; id < kSellPriceCount; ++id)
+    }
+    for (int id = 0; id < kSellPriceCount; ++id) {
+        ReadTrace::mark("sell_prices", id);
         sell.push_back(sellPrice(image, id));
+    }
     document["buy_prices"] = buy;
     document["sell_prices"] = sell;
 
     using namespace formation;
     Json formations = Json::array();
     for (int f = 0; f < formation::kRecordCount; ++f) {
+        ReadTrace::mark("formations", f);
         const std::int64_t at = formation::recordOffset(f);
         Json enemies = Json::array();
         for (int k = 0; k < kEnemyCount; ++k)
@@ -97,6 +104,7 @@ void exportJson(const RomImage &image, const TextTable &table, Json &document)
     document["formations"] = formations;
     Json monsterSets = Json::array();
     for (int m = 0; m < kMonsterSetCount; ++m) {
+        ReadTrace::mark("monster_sets", m);
         Json set = Json::array();
         for (int k = 0; k < kEnemyCount; ++k)
             set.push_back(monsterJson(image, table, image.game(kMonsterSets + 4 * m + k)));
@@ -105,6 +113,7 @@ void exportJson(const RomImage &image, const TextTable &table, Json &document)
     document["monster_sets"] = monsterSets;
     Json quantitySets = Json::array();
     for (int q = 0; q < kQuantitySetCount; ++q) {
+        ReadTrace::mark("quantity_sets", q);
         Json set = Json::array();
         for (int k = 0; k < kEnemyCount; ++k) {
             const std::uint8_t count = image.game(kQuantitySets + 4 * q + k);

@@ -4,6 +4,7 @@
 #include "element_bits.h"
 #include "graphics/battle_palettes.h"
 #include "record_fields.h"
+#include "rom/read_trace.h"
 #include "spell_record.h"
 
 namespace talvek::spell {
@@ -62,6 +63,7 @@ Json exportJson(const RomImage &image, const TextTable &table)
     const auto names = ai_list::spellNames(image, table);
     Json records = Json::array();
     for (int s = 0; s < kRecordCount; ++s) {
+        ReadTrace::mark("spells", s);
         const std::int64_t at = recordOffset(s);
         const std::uint8_t type = image.game(at + Type);
         records.push_back({
@@ -119,6 +121,7 @@ Json exportAiJson(const RomImage &image, const TextTable &table)
     const auto names = ai_list::spellNames(image, table);
     Json records = Json::array();
     for (int j = 0; j < ai_list::kRecordCount; ++j) {
+        ReadTrace::mark("ai_list", j);
         const std::int64_t at = ai_list::recordOffset(j);
         const std::uint8_t spell = image.game(at + ai_list::Spell);
         Json spellValue = spell == 0xFF || spell == 0 ? Json(nullptr)
@@ -169,6 +172,7 @@ Json exportBattlePalettes(const RomImage &image)
 {
     Json palettes = Json::array();
     for (int p = 0; p < kBattlePaletteCount; ++p) {
+        ReadTrace::mark("battle_palettes", p);
         const auto colors = readBattlePalette(image, p);
         palettes.push_back({colors[0], colors[1], colors[2]});
     }

@@ -3,6 +3,7 @@
 #include "element_bits.h"
 #include "race_bits.h"
 #include "record_fields.h"
+#include "rom/read_trace.h"
 #include "weapon_record.h"
 
 namespace talvek::weapon {
@@ -15,6 +16,7 @@ Json exportJson(const RomImage &image, const TextTable &table)
     const auto castSpells = castSpellList(image, table);
     Json records = Json::array();
     for (int i = 0; i < kRecordCount; ++i) {
+        ReadTrace::mark("weapons", i);
         const std::int64_t at = recordOffset(i);
         const std::uint8_t effect = image.game(at + Effect);
         const std::uint8_t cast = image.game(at + CastSpell);

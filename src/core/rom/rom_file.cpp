@@ -41,6 +41,11 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
+bool synced(int fd, const SaveSteps &steps)
+{
+    return steps.sync ? steps.sync(fd) : ::fsync(fd) == 0;
+}
+
 // Overwrites an existing file's bytes and cuts it to their length.
 bool writeInPlace(const std::string &path, std::span<const std::uint8_t> bytes, const SaveSteps &steps)
 {
@@ -48,7 +53,7 @@ bool writeInPlace(const std::string &path, std::span<const std::uint8_t> bytes, 
     if (file.get() < 0)
         return false;
     const bool written = (steps.write ? steps.write(file.get(), bytes) : writeAll(file.get(), bytes))
-        && ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 && ::fsync(file.get()) == 0;
+        && ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0 && synced(file.get(), steps);
     return file.closeNow() && written;
 }
 
@@ -105,7 +110,7 @@ bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes, c
         return exists && writeInPlace(target.string(), bytes, steps);
 
     const bool written = (steps.write ? steps.write(file.get(), bytes) : writeAll(file.get(), bytes))
-        && ::fchmod(file.get(), mode) == 0 && ::fsync(file.get()) == 0;
+        && ::fchmod(file.get(), mode) == 0 && synced(file.get(), steps);
     const auto renamed = [&] {
         return steps.rename ? steps.rename(temporary, target.string())
                             : std::rename(temporary.c_str(), target.c_str()) == 0;

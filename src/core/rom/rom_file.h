@@ -18,11 +18,12 @@ inline constexpr char kSaveFailedMessage[] = "Unable to save to ROM.";
 [[nodiscard]] std::optional<RomImage> readRomFile(const std::string &path);
 
 // The steps of a save that can fail on a real system, replaceable so tests can make them fail: making the
-// temporary file (mkstemp's contract), writing the bytes to an open file, and renaming the temporary file
-// over the ROM.
+// temporary file (mkstemp's contract), writing the bytes to an open file, syncing it (fsync), and renaming
+// the temporary file over the ROM.
 struct SaveSteps {
     std::function<int(char *pathTemplate)> makeTemporary;
     std::function<bool(int fd, std::span<const std::uint8_t> bytes)> write;
+    std::function<bool(int fd)> sync;
     std::function<bool(const std::string &from, const std::string &to)> rename;
 };
 

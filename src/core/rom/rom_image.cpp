@@ -1,5 +1,7 @@
 #include "rom_image.h"
 
+#include "read_trace.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -22,6 +24,7 @@ std::uint8_t RomImage::at(std::int64_t index) const
 {
     if (index < 0 || index >= size())
         return 0;
+    ReadTrace::noteRead(index);
     return bytes_[static_cast<std::size_t>(index)];
 }
 

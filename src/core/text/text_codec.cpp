@@ -4,6 +4,7 @@
 
 #include "keyword_list.h"
 #include "number_parsing.h"
+#include "rom/read_trace.h"
 #include "rom/rom_image.h"
 #include "text_table.h"
 
@@ -131,6 +132,7 @@ std::int64_t textPointerTarget(const RomImage &image, std::int64_t bankBase, std
 
 std::string decodeName(const RomImage &image, int k, const TextTable &table)
 {
+    const LabelReads label;
     const auto pointer = readTextPointer(image, kNamePointerTable, k);
     return decodeString(image.bytes(), textPointerTarget(image, kNameBankBase, pointer), table);
 }
