@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <algorithm>
 #include <cstdio>
+#include <regex>
 #include <sys/wait.h>
 
 #include "test_support.h"
@@ -187,6 +189,95 @@ TEST(CliIps, CreateAndApply)
     EXPECT_NE(bad.status, 0);
     EXPECT_EQ(std::count(bad.out.begin(), bad.out.end(), '\n'), 1) << bad.out;
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.nes"))) << "nothing written";
+}
+
+TEST(CliDiff, PrintsEachChangeAndAnswersWithItsExitCode)
+{
+    test::TempDir dir;
+    const auto a = dir.write("a.nes", test::sampleBytes());
+    const auto same = dir.write("same.nes", test::sampleBytes());
+    const auto identical = cli("diff " + quoted(a) + " " + quoted(same));
+    EXPECT_EQ(identical.status, 0);
+    EXPECT_EQ(identical.out, "");
+    EXPECT_EQ(cli("diff " + quoted(a) + " " + quoted(same) + " --json").out, "[]\n");
+
+    // A record field, a shared-table entry, a text entry and a range no record covers.
+    dir.writeText("change.json", R"({"armor": [{"index": 1, "defense": 12}]})");
+    const auto b = dir.file("b.nes");
+    ASSERT_EQ(cli("import " + quoted(a) + " " + quoted(dir.file("change.json")) + " -o " + quoted(b)).status, 0);
+    auto bytes = test::readFile(b);
+    test::renameText(bytes, 0, "Echo Herb", "Xcho Herb");
+    bytes[0x179F0 + 14] = 360 & 0xFF; // gil amount 7
+    bytes[0x179F0 + 15] = 360 >> 8;
+    bytes[3] ^= 1;
+    dir.write("b.nes", bytes);
+    const auto different = cli("diff " + quoted(a) + " " + quoted(b));
+    EXPECT_EQ(different.status, 1);
+    EXPECT_EQ(different.out, "armor 1 \"Leather Helm\": defense 4 -> 12\n"
+                             "gil_amounts 7: 640 -> 360\n"
+                             "text 0 7: \"Echo Herb\" -> \"Xcho Herb\"\n"
+                             "bytes 0x3-0x3 (1 byte)\n");
+    const auto json = cli("diff " + quoted(a) + " " + quoted(b) + " --json");
+    EXPECT_EQ(json.status, 1);
+    EXPECT_NE(json.out.find("\"field\": \"defense\""), std::string::npos) << json.out;
+
+    const auto missing = cli("diff " + quoted(a) + " " + quoted(dir.file("none.nes")));
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(std::count(missing.out.begin(), missing.out.end(), '\n'), 1) << missing.out;
+}
+
+TEST(CliHistory, ImportRecordsRevertRestoresAndHistoryListsThem)
+{
+    test::TempDir dir;
+    const auto rom = dir.write("game.nes", test::sampleBytes());
+    EXPECT_EQ(cli("history " + quoted(rom)).out, "") << "no saves yet";
+    dir.writeText("one.json", R"({"armor": [{"index": 1, "defense": 12}]})");
+    dir.writeText("two.json", R"({"armor": [{"index": 1, "defense": 20}, {"index": 2, "defense": 1}]})");
+    ASSERT_EQ(cli("import " + quoted(rom) + " " + quoted(dir.file("one.json"))).status, 0);
+    const auto afterOne = test::readFile(rom);
+    ASSERT_EQ(cli("import " + quoted(rom) + " " + quoted(dir.file("two.json"))).status, 0);
+    ASSERT_EQ(cli("import --no-history " + quoted(rom) + " " + quoted(dir.file("one.json"))).status, 0);
+
+    const auto listed = cli("history " + quoted(rom));
+    ASSERT_EQ(listed.status, 0);
+    const std::regex line(R"(\d  \d{4}-\d\d-\d\d \d\d:\d\d:\d\d  .*\n)");
+    std::vector<std::string> lines;
+    for (std::sregex_iterator it(listed.out.begin(), listed.out.end(), line), end; it != end; ++it)
+        lines.push_back(it->str());
+    ASSERT_EQ(lines.size(), 2u) << listed.out;
+    EXPECT_TRUE(lines[0].starts_with("1  ")) << lines[0];
+    EXPECT_TRUE(lines[0].ends_with("  armor 1 \"Leather Helm\": defense 4 -> 12\n")) << lines[0];
+    EXPECT_TRUE(lines[1].ends_with("  armor 1 \"Leather Helm\": defense 12 -> 20 (+1 more)\n")) << lines[1];
+
+    // The import without a point changed the file outside the history: revert refuses unless forced.
+    const auto refused = cli("revert " + quoted(rom) + " 2");
+    EXPECT_NE(refused.status, 0);
+    EXPECT_NE(refused.out.find("--force"), std::string::npos) << refused.out;
+    ASSERT_EQ(cli("revert " + quoted(rom) + " 2 --force").status, 0);
+    EXPECT_EQ(test::readFile(rom), afterOne);
+    // Going back past the outside change needs force as well; the points' bytes then give the original.
+    EXPECT_NE(cli("revert " + quoted(rom) + " 1").status, 0);
+    EXPECT_EQ(test::readFile(rom), afterOne);
+    ASSERT_EQ(cli("revert " + quoted(rom) + " 1 --force").status, 0);
+    EXPECT_EQ(test::readFile(rom), test::sampleBytes());
+
+    for (const char *number : {"9", "0", "x"}) {
+        const auto bad = cli("revert " + quoted(rom) + " " + number);
+        EXPECT_NE(bad.status, 0) << number;
+        EXPECT_EQ(std::count(bad.out.begin(), bad.out.end(), '\n'), 1) << bad.out;
+    }
+    EXPECT_EQ(test::readFile(rom), test::sampleBytes());
+
+    // A history folder that is a file: history fails with one line, a save warns and goes on.
+    const auto other = dir.write("other.nes", test::sampleBytes());
+    dir.writeText("other.nes.history", "a file");
+    const auto history = cli("history " + quoted(other));
+    EXPECT_NE(history.status, 0);
+    EXPECT_EQ(std::count(history.out.begin(), history.out.end(), '\n'), 1) << history.out;
+    const auto saved = cli("import " + quoted(other) + " " + quoted(dir.file("one.json")));
+    EXPECT_EQ(saved.status, 0);
+    EXPECT_NE(saved.out.find("warning: No restore point was recorded"), std::string::npos) << saved.out;
+    EXPECT_EQ(test::readFile(other), afterOne);
 }
 
 TEST(CliData, DataOptionPointsAtAnotherTableDirectory)

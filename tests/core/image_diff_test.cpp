@@ -5,8 +5,6 @@
 #include "records/image_diff.h"
 #include "records/monster_record.h"
 #include "records/record_json.h"
-#include "text/keyword_list.h"
-#include "text/text_groups.h"
 #include "test_support.h"
 
 namespace talvek {
@@ -19,23 +17,6 @@ std::vector<std::string> diffLines(const std::vector<std::uint8_t> &before, cons
     for (const auto &change : diffImages(a, test::shippedDteTable(), b, test::shippedDteTable()))
         lines.push_back(describeChange(change));
     return lines;
-}
-
-// Renames the entry of a text group whose text is from, keeping its pointer.
-void renameText(std::vector<std::uint8_t> &bytes, int group, const std::string &from, const std::string &to)
-{
-    RomImage image(bytes, "x.nes");
-    const auto &table = test::shippedDteTable();
-    const auto keywords = KeywordList::build(image, table);
-    for (int entry = 0; entry < kTextGroups[static_cast<std::size_t>(group)].entries; ++entry) {
-        const auto location = locateTextEntry(image, group, entry);
-        if (readTextEntry(image, group, location, table, keywords).text != from)
-            continue;
-        ASSERT_TRUE(storeTextEntry(image, location, encodeTextEntry(group, to, table, keywords, 0), location.pointerValue));
-        bytes = image.bytes();
-        return;
-    }
-    FAIL() << "no entry " << from;
 }
 
 struct DiffCase {
@@ -57,9 +38,9 @@ TEST(ImageDiff, NamesEachChangeInTheEditorsTerms)
          {"gil_amounts 7: 640 -> 360"}},
         {"a nested field", [](auto &b) { b[0x30010 + 6 * 1] = 4; }, {}},
         {"an item renamed: its text entry only, not the shops and spoils that show the name",
-         [](auto &b) { renameText(b, 0, "Echo Herb", "Xcho Herb"); }, {"text 0 7: \"Echo Herb\" -> \"Xcho Herb\""}},
+         [](auto &b) { test::renameText(b, 0, "Echo Herb", "Xcho Herb"); }, {"text 0 7: \"Echo Herb\" -> \"Xcho Herb\""}},
         {"a monster renamed: not the monster sets that show it",
-         [](auto &b) { renameText(b, 7, "Wolf", "Wolv"); }, {"text 7 2: \"Wolf\" -> \"Wolv\""}},
+         [](auto &b) { test::renameText(b, 7, "Wolf", "Wolv"); }, {"text 7 2: \"Wolf\" -> \"Wolv\""}},
         {"a drop byte that shows the same gil amount", [](auto &b) { b[monster::kSpoilsSets + 8 + 7] ^= 0x30; },
          {"bytes 0x1781F-0x1781F (1 byte)"}},
         {"bytes no record covers", [](auto &b) { b[3] ^= 1; b[4] ^= 1; }, {"bytes 0x3-0x4 (2 bytes)"}},
@@ -77,7 +58,7 @@ TEST(ImageDiff, ListsKindsInExportOrderThenTextThenBytes)
 {
     auto changed = test::sampleBytes();
     changed[5] ^= 1;
-    renameText(changed, 0, "Echo Herb", "Xcho Herb");
+    test::renameText(changed, 0, "Echo Herb", "Xcho Herb");
     changed[monster::kGilAmounts + 14] = 1;
     changed[0x30010 + 6 * 2] = 99;
     const auto lines = diffLines(test::sampleBytes(), changed);
@@ -112,7 +93,7 @@ TEST(ImageDiff, JsonFormsAndSummary)
 {
     auto changed = test::sampleBytes();
     changed[0x30010 + 6 * 1] = 12;
-    renameText(changed, 0, "Echo Herb", "Xcho Herb");
+    test::renameText(changed, 0, "Echo Herb", "Xcho Herb");
     changed[3] ^= 1;
     const RomImage a(test::sampleBytes(), "a"), b(changed, "b");
     const auto changes = diffImages(a, test::shippedDteTable(), b, test::shippedDteTable());

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "rom/rom_image.h"
 #include "sample/sample_image_builder.h"
+#include "text/keyword_list.h"
+#include "text/text_groups.h"
 #include "text/text_table.h"
 
 namespace talvek::test {
@@ -30,6 +33,22 @@ inline std::vector<std::uint8_t> sampleWithInvalidAiRecord()
     auto bytes = sampleBytes();
     bytes[0x30346 + 5 * 20] = 75;
     return bytes;
+}
+
+// Renames the entry of a text group whose text is from, keeping its pointer (nothing when there is none).
+inline void renameText(std::vector<std::uint8_t> &bytes, int group, const std::string &from, const std::string &to)
+{
+    RomImage image(bytes, "x.nes");
+    const auto &table = test::shippedDteTable();
+    const auto keywords = KeywordList::build(image, table);
+    for (int entry = 0; entry < kTextGroups[static_cast<std::size_t>(group)].entries; ++entry) {
+        const auto location = locateTextEntry(image, group, entry);
+        if (readTextEntry(image, group, location, table, keywords).text != from)
+            continue;
+        if (storeTextEntry(image, location, encodeTextEntry(group, to, table, keywords, 0), location.pointerValue))
+            bytes = image.bytes();
+        return;
+    }
 }
 
 // A fresh directory under the system's temporary directory, removed with the object.
