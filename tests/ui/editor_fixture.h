@@ -32,9 +32,10 @@ protected:
     void openBytes(const std::vector<std::uint8_t> &bytes)
     {
         image = readRomFile(dir.write("rom.nes", bytes)).value();
+        saves.onDisk = bytes;
     }
 
-    [[nodiscard]] EditorContext context() { return {image, table, plainTable, palette, services}; }
+    [[nodiscard]] EditorContext context() { return {image, table, plainTable, palette, services, saves}; }
     [[nodiscard]] std::vector<std::uint8_t> savedFile() const { return readFile(image.path()); }
 
     template <typename Widget>
@@ -79,6 +80,7 @@ protected:
     NesPalette palette;
     ScriptedUiServices services;
     RomImage image;
+    SaveState saves{{}, true, false, &table, &table};
 };
 
 } // namespace talvek::test

@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "app/c_about.h"
+#include "app/c_history_dlg.h"
 #include "app/editor_context.h"
 #include "app/ui_services.h"
 #include "editors/c_armor.h"
@@ -25,6 +26,8 @@
 #include "text/c_text.h"
 #include "patch/ips_patch.h"
 #include "rom/release_identifier.h"
+#include "history/history_store.h"
+#include "history/recorded_save.h"
 #include "rom/rom_file.h"
 #include "app/resource_loader.h"
 #include "ui_c_rom_editor_dlg.h"
@@ -60,9 +63,35 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
     applyPatchAction_ = fileMenu->addAction(QStringLiteral("Apply IPS patch..."));
     applyPatchAction_->setObjectName(QStringLiteral("applyPatchAction"));
     fileMenu->addSeparator();
+    historyAction_ = fileMenu->addAction(QStringLiteral("History..."));
+    historyAction_->setObjectName(QStringLiteral("historyAction"));
+    fileMenu->addSeparator();
     auto *exitAction = fileMenu->addAction(QStringLiteral("E&xit"));
     exitAction->setObjectName(QStringLiteral("exitAction"));
+    auto *editMenu = menuBar->addMenu(QStringLiteral("&Edit"));
+    undoAction_ = editMenu->addAction(QStringLiteral("Undo last save"));
+    undoAction_->setObjectName(QStringLiteral("undoAction"));
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction_ = editMenu->addAction(QStringLiteral("Redo"));
+    redoAction_->setObjectName(QStringLiteral("redoAction"));
+    redoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    editMenu->addSeparator();
+    recordHistoryAction_ = editMenu->addAction(QStringLiteral("Record restore points on save"));
+    recordHistoryAction_->setObjectName(QStringLiteral("recordHistoryAction"));
+    recordHistoryAction_->setCheckable(true);
+    recordHistoryAction_->setChecked(QSettings().value(QStringLiteral("recordHistory"), true).toBool());
     layout()->setMenuBar(menuBar);
+
+    saves_.recordHistory = recordHistoryAction_->isChecked();
+    saves_.standardNames = &standardDteTable_;
+    saves_.prototypeNames = &prototypeDteTable_;
+    connect(recordHistoryAction_, &QAction::toggled, this, [this](bool on) {
+        saves_.recordHistory = on;
+        QSettings().setValue(QStringLiteral("recordHistory"), on);
+    });
+    connect(undoAction_, &QAction::triggered, this, &CRomEditorDlg::undoLastSave);
+    connect(redoAction_, &QAction::triggered, this, &CRomEditorDlg::redoSave);
+    connect(historyAction_, &QAction::triggered, this, &CRomEditorDlg::showHistory);
 
     ui->pictureFf2Label->setPixmap(QPixmap(QStringLiteral(":/pictures/main_ff2.png")));
     ui->pictureGbaLabel->setPixmap(QPixmap(QStringLiteral(":/pictures/main_gba.png")));
@@ -144,6 +173,8 @@ bool CRomEditorDlg::loadRom(const QString &givenPath)
     }
     image_ = std::move(*loaded);
     openedBytes_ = image_.bytes();
+    saves_.onDisk = image_.bytes();
+    saves_.historyWarningShown = false;
     showPictureFor(image_.sizeClass());
     ui->pathLabel->setText(path);
     ui->pathLabel->setToolTip(path);
@@ -158,6 +189,103 @@ void CRomEditorDlg::updateImageActions()
     createPatchAction_->setEnabled(image_.isLoaded());
     applyPatchAction_->setEnabled(image_.isLoaded());
     ui->checkVersionButton->setEnabled(image_.isLoaded());
+    historyAction_->setEnabled(image_.isLoaded());
+    updateHistoryActions();
+}
+
+void CRomEditorDlg::updateHistoryActions()
+{
+    HistoryStore store(image_.path());
+    std::string error;
+    const bool known = image_.isLoaded() && store.load(&error, false);
+    undoAction_->setEnabled(known && store.head() > 0);
+    redoAction_->setEnabled(known && store.head() < store.points().size());
+    if (historyWindow_ && image_.isLoaded())
+        historyWindow_->showHistoryOf(image_.path());
+}
+
+bool CRomEditorDlg::mayDropUnsavedBytes(const QString &what)
+{
+    if (image_.bytes() == saves_.onDisk)
+        return true;
+    return services_.askYesNo(this, QStringLiteral("The image in memory has changes that are not saved (an applied "
+                                                   "patch or changed colours). Discard them and %1?")
+                                        .arg(what));
+}
+
+void CRomEditorDlg::adoptWrittenImage(std::vector<std::uint8_t> bytes)
+{
+    saves_.onDisk = bytes;
+    // The size may change with the save undone: the image is classified again, as on opening.
+    image_ = RomImage(std::move(bytes), image_.path());
+    showPictureFor(image_.sizeClass());
+    updateEditorButtons();
+    updateHistoryActions();
+}
+
+void CRomEditorDlg::undoLastSave()
+{
+    if (!image_.isLoaded() || !mayDropUnsavedBytes(QStringLiteral("undo the last save")))
+        return;
+    auto report = talvek::undoLastSave(image_.path());
+    if (report.outcome != SaveOutcome::Saved) {
+        services_.showMessage(this, QStringLiteral("Nothing was undone: %1.").arg(fromUtf8(report.error)));
+        updateHistoryActions();
+        return;
+    }
+    adoptWrittenImage(std::move(report.written));
+}
+
+void CRomEditorDlg::redoSave()
+{
+    if (!image_.isLoaded() || !mayDropUnsavedBytes(QStringLiteral("redo the save")))
+        return;
+    auto report = talvek::redoSave(image_.path());
+    if (report.outcome != SaveOutcome::Saved) {
+        services_.showMessage(this, QStringLiteral("Nothing was redone: %1.").arg(fromUtf8(report.error)));
+        updateHistoryActions();
+        return;
+    }
+    adoptWrittenImage(std::move(report.written));
+}
+
+void CRomEditorDlg::showHistory()
+{
+    if (!image_.isLoaded())
+        return;
+    if (!historyWindow_) {
+        historyWindow_ = new CHistoryDlg(saves_, this);
+        connect(historyWindow_, &CHistoryDlg::revertRequested, this, &CRomEditorDlg::revertToBeforeSave);
+    }
+    historyWindow_->showHistoryOf(image_.path());
+    historyWindow_->show();
+    historyWindow_->raise();
+}
+
+void CRomEditorDlg::revertToBeforeSave(int number)
+{
+    QWidget *parent = historyWindow_ && historyWindow_->isVisible() ? static_cast<QWidget *>(historyWindow_) : this;
+    const QString name = QFileInfo(QString::fromStdString(image_.path())).fileName();
+    if (!services_.askYesNo(parent, QStringLiteral("Revert %1 to its content before save %2? The revert is saved with "
+                                                   "a restore point of its own, so it can be undone.")
+                                        .arg(name)
+                                        .arg(number)))
+        return;
+    if (!mayDropUnsavedBytes(QStringLiteral("revert")))
+        return;
+    const auto summarize = saves_.recordHistory ? restorePointSummarizer(saves_) : ChangeSummarizer();
+    auto report = revertToBefore(image_.path(), static_cast<std::size_t>(number), false, summarize);
+    if (report.outcome != SaveOutcome::Saved && report.error.find("outside") != std::string::npos
+        && services_.askYesNo(parent, QStringLiteral("%1.\n\nRevert anyway? The bytes of the saves are put back "
+                                                     "and the other changes stay.")
+                                          .arg(fromUtf8(report.error))))
+        report = revertToBefore(image_.path(), static_cast<std::size_t>(number), true, summarize);
+    if (report.outcome != SaveOutcome::Saved) {
+        services_.showMessage(parent, QStringLiteral("Nothing was reverted: %1.").arg(fromUtf8(report.error)));
+        updateHistoryActions();
+        return;
+    }
+    adoptWrittenImage(std::move(report.written));
 }
 
 void CRomEditorDlg::rememberRecentFile(const QString &path)
@@ -322,11 +450,12 @@ void CRomEditorDlg::launchEditor(EditorKind kind)
     case EditorKind::Formation: editor = std::make_unique<CFormation>(context, this); break;
     }
     services_.runDialog(*editor);
+    updateHistoryActions();
 }
 
 EditorContext CRomEditorDlg::editorContext()
 {
-    return {image_, dteTable(), plainTable(), palette_, services_};
+    return {image_, dteTable(), plainTable(), palette_, services_, saves_};
 }
 
 void CRomEditorDlg::checkVersion()

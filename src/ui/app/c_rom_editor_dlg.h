@@ -24,6 +24,7 @@ class CRomEditorDlg;
 
 namespace talvek {
 
+class CHistoryDlg;
 class UiServices;
 
 // The main window: owns the ROM image, the four text tables and the NES palette for the whole run,
@@ -56,6 +57,19 @@ public:
     [[nodiscard]] QAction *createPatchAction() const { return createPatchAction_; }
     [[nodiscard]] QAction *applyPatchAction() const { return applyPatchAction_; }
     [[nodiscard]] QMenu *recentFilesMenu() const { return recentMenu_; }
+    [[nodiscard]] QAction *undoAction() const { return undoAction_; }
+    [[nodiscard]] QAction *redoAction() const { return redoAction_; }
+    [[nodiscard]] QAction *historyAction() const { return historyAction_; }
+    [[nodiscard]] QAction *recordHistoryAction() const { return recordHistoryAction_; }
+    [[nodiscard]] CHistoryDlg *historyWindow() const { return historyWindow_; }
+
+    // "Undo last save" and "Redo": the file is moved through its restore points, and the image with it.
+    void undoLastSave();
+    void redoSave();
+    // "History...": the restore points of the ROM in a window beside this one.
+    void showHistory();
+    // Puts the ROM back to its content before restore point number (from 1), after a question.
+    void revertToBeforeSave(int number);
 
     // "Create IPS patch...": from the image as it was opened to the buffer as it is now.
     void createPatch();
@@ -83,6 +97,11 @@ private:
     void updateEditorButtons();
     [[nodiscard]] const TextTable &dteTable() const;
     [[nodiscard]] const TextTable &plainTable() const;
+    // Whether the image may be replaced by a history move: unsaved bytes in it are given up only on Yes.
+    bool mayDropUnsavedBytes(const QString &what);
+    // Takes what a history move wrote to the file as the image.
+    void adoptWrittenImage(std::vector<std::uint8_t> bytes);
+    void updateHistoryActions();
 
     std::unique_ptr<Ui::CRomEditorDlg> ui;
     UiServices &services_;
@@ -94,10 +113,16 @@ private:
     TextTable prototypeDteTable_;
     NesPalette palette_;
     std::vector<std::uint8_t> openedBytes_; // the image as it was opened, for patches
+    SaveState saves_;
     QAction *openRomAction_ = nullptr;
     QAction *createPatchAction_ = nullptr;
     QAction *applyPatchAction_ = nullptr;
     QMenu *recentMenu_ = nullptr;
+    QAction *undoAction_ = nullptr;
+    QAction *redoAction_ = nullptr;
+    QAction *historyAction_ = nullptr;
+    QAction *recordHistoryAction_ = nullptr;
+    CHistoryDlg *historyWindow_ = nullptr;
 };
 
 } // namespace talvek

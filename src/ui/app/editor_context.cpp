@@ -2,7 +2,10 @@
 
 #include "app/ui_services.h"
 #include "graphics/battle_palettes.h"
+#include "records/image_diff.h"
 #include "rom/rom_file.h"
+
+#include <QStringList>
 
 namespace talvek {
 
@@ -23,12 +26,41 @@ bool recolorBattlePalette(const EditorContext &context, QWidget *parent, int pal
     return writeBattlePaletteColor(context.image, palette, color, static_cast<std::uint8_t>(*chosen));
 }
 
+ChangeSummarizer restorePointSummarizer(const SaveState &saves)
+{
+    if (!saves.standardNames || !saves.prototypeNames)
+        return {};
+    const NameTables names{*saves.standardNames, *saves.prototypeNames};
+    return [names](std::span<const std::uint8_t> before, std::span<const std::uint8_t> after) {
+        return summarizeDiff(before, after, names);
+    };
+}
+
 bool saveWholeImage(const EditorContext &context, QWidget *parent)
 {
-    if (saveRomFile(context.image.path(), context.image.bytes()))
-        return true;
-    context.services.showMessage(parent, QString::fromUtf8(kSaveFailedMessage));
-    return false;
+    SaveState &saves = context.saves;
+    SaveRequest request{context.image.path(), context.image.bytes(), &saves.onDisk, saves.recordHistory,
+                        restorePointSummarizer(saves)};
+    SaveReport report = saveRecorded(request);
+    if (report.outcome == SaveOutcome::ChangedOnDisk) {
+        if (!context.services.askYesNo(parent, QString::fromUtf8(kChangedOnDiskQuestion)))
+            return false;
+        request.expectedOnDisk = nullptr;
+        report = saveRecorded(request);
+    }
+    if (report.outcome != SaveOutcome::Saved) {
+        context.services.showMessage(parent, QString::fromUtf8(kSaveFailedMessage));
+        return false;
+    }
+    saves.onDisk = context.image.bytes();
+    if (!report.warnings.empty() && !saves.historyWarningShown) {
+        saves.historyWarningShown = true;
+        QStringList lines;
+        for (const auto &warning : report.warnings)
+            lines << QString::fromStdString(warning);
+        context.services.showMessage(parent, lines.join(QLatin1Char('\n')) + QStringLiteral("\n\nThe ROM was saved."));
+    }
+    return true;
 }
 
 } // namespace talvek
