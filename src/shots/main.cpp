@@ -11,7 +11,11 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include <QTreeWidget>
+
+#include "app/c_history_dlg.h"
 #include "app/c_rom_editor_dlg.h"
+#include "app/editor_context.h"
 #include "graphics/c_graphic.h"
 #include "text/c_text.h"
 #include "graphics/viewer_pictures.h"
@@ -120,6 +124,25 @@ int main(int argc, char **argv)
     (void)services.pickNesColor(nullptr, palette, 0x21);
     services.setNextName(QStringLiteral("battle_palettes"));
     (void)services.pickBattlePalette(nullptr, mainWindow.image(), palette, 0x2A);
+
+    // The history of three saves, the last one undone, with the changes of the second listed.
+    {
+        auto &bytes = mainWindow.image().bytes();
+        bytes[0x30010 + 6 * 1] = 12;                     // armour 1's defence
+        (void)saveWholeImage(mainWindow.editorContext(), &mainWindow);
+        bytes[0x179F0 + 14] = 104;                       // gil amount 7 and a shared strength value
+        bytes[0x30D33 + 4] = 44;
+        (void)saveWholeImage(mainWindow.editorContext(), &mainWindow);
+        bytes[0x30010 + 6 * 2 + 5] = 9;                  // armour 2's magic defence
+        (void)saveWholeImage(mainWindow.editorContext(), &mainWindow);
+        mainWindow.undoLastSave();
+        mainWindow.showHistory();
+        auto *history = mainWindow.historyWindow();
+        history->findChild<QTreeWidget *>(QStringLiteral("pointList"))->setCurrentItem(
+            history->findChild<QTreeWidget *>(QStringLiteral("pointList"))->topLevelItem(1));
+        services.save(*history, QStringLiteral("history"));
+        history->close();
+    }
 
     mainWindow.loadRom(gba);
     services.save(mainWindow, QStringLiteral("main_window_gba"));

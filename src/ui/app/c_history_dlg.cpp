@@ -22,7 +22,7 @@ CHistoryDlg::CHistoryDlg(const SaveState &saves, QWidget *parent)
     setObjectName(QStringLiteral("CHistoryDlg"));
     setWindowTitle(QStringLiteral("History"));
     setModal(false);
-    resize(760, 480);
+    resize(sizeHint());
 
     pointList_->setObjectName(QStringLiteral("pointList"));
     pointList_->setHeaderLabels({QStringLiteral("Save"), QStringLiteral("Time"), QStringLiteral("Changes")});

@@ -25,6 +25,8 @@ public:
 
     // Reads the ROM's history folder again and lists it, keeping the selection where it can.
     void showHistoryOf(const std::string &romPath);
+    // Wide enough for a summary line and a change line whole.
+    [[nodiscard]] QSize sizeHint() const override { return {780, 480}; }
 
 signals:
     void revertRequested(int number); // counted from 1
