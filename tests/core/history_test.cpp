@@ -31,6 +31,20 @@ std::size_t pointCount(const std::string &path)
     return store.points().size();
 }
 
+// A ROM saved twice with restore points: the original, then one byte changed, then another.
+struct TwoSaves {
+    TwoSaves()
+    {
+        EXPECT_EQ(save(path, first).outcome, SaveOutcome::Saved);
+        EXPECT_EQ(save(path, second).outcome, SaveOutcome::Saved);
+    }
+    test::TempDir dir;
+    std::vector<std::uint8_t> original = test::sampleBytes();
+    std::string path = dir.write("game.nes", original);
+    std::vector<std::uint8_t> first = withByte(original, 0x30016, 99);
+    std::vector<std::uint8_t> second = withByte(first, 0x30017, 42);
+};
+
 TEST(RestorePoint, UndoesAndRedoesAnyChangeAndSurvivesItsFileForm)
 {
     const auto sample = test::sampleBytes();
@@ -73,13 +87,8 @@ TEST(RestorePoint, RefusesDamagedFiles)
 
 TEST(RecordedSave, SaveThenRevertGivesTheOriginalAndARevertCanBeReverted)
 {
-    test::TempDir dir;
-    const auto original = test::sampleBytes();
-    const auto path = dir.write("game.nes", original);
-    const auto first = withByte(original, 0x30016, 99);
-    const auto second = withByte(first, 0x30017, 42);
-    ASSERT_EQ(save(path, first).outcome, SaveOutcome::Saved);
-    ASSERT_EQ(save(path, second).outcome, SaveOutcome::Saved);
+    const TwoSaves saves;
+    const auto &[dir, original, path, first, second] = saves;
     EXPECT_EQ(pointCount(path), 2u);
 
     ASSERT_EQ(revertToBefore(path, 1, false, {}).outcome, SaveOutcome::Saved);
@@ -98,13 +107,8 @@ TEST(RecordedSave, SaveThenRevertGivesTheOriginalAndARevertCanBeReverted)
 
 TEST(RecordedSave, UndoAndRedoMoveWithoutNewPointsAndANewSaveDropsTheRedo)
 {
-    test::TempDir dir;
-    const auto original = test::sampleBytes();
-    const auto path = dir.write("game.nes", original);
-    const auto first = withByte(original, 0x30016, 99);
-    const auto second = withByte(first, 0x30017, 42);
-    ASSERT_EQ(save(path, first).outcome, SaveOutcome::Saved);
-    ASSERT_EQ(save(path, second).outcome, SaveOutcome::Saved);
+    const TwoSaves saves;
+    const auto &[dir, original, path, first, second] = saves;
 
     auto undone = undoLastSave(path);
     ASSERT_EQ(undone.outcome, SaveOutcome::Saved) << undone.error;

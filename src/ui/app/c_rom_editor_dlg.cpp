@@ -225,24 +225,22 @@ void CRomEditorDlg::adoptWrittenImage(std::vector<std::uint8_t> bytes)
 
 void CRomEditorDlg::undoLastSave()
 {
-    if (!image_.isLoaded() || !mayDropUnsavedBytes(QStringLiteral("undo the last save")))
-        return;
-    auto report = talvek::undoLastSave(image_.path());
-    if (report.outcome != SaveOutcome::Saved) {
-        services_.showMessage(this, QStringLiteral("Nothing was undone: %1.").arg(fromUtf8(report.error)));
-        updateHistoryActions();
-        return;
-    }
-    adoptWrittenImage(std::move(report.written));
+    moveThroughHistory(false);
 }
 
 void CRomEditorDlg::redoSave()
 {
-    if (!image_.isLoaded() || !mayDropUnsavedBytes(QStringLiteral("redo the save")))
+    moveThroughHistory(true);
+}
+
+void CRomEditorDlg::moveThroughHistory(bool forward)
+{
+    if (!image_.isLoaded() || !mayDropUnsavedBytes(forward ? QStringLiteral("redo the save") : QStringLiteral("undo the last save")))
         return;
-    auto report = talvek::redoSave(image_.path());
+    auto report = forward ? talvek::redoSave(image_.path()) : talvek::undoLastSave(image_.path());
     if (report.outcome != SaveOutcome::Saved) {
-        services_.showMessage(this, QStringLiteral("Nothing was redone: %1.").arg(fromUtf8(report.error)));
+        services_.showMessage(this, (forward ? QStringLiteral("Nothing was redone: %1.") : QStringLiteral("Nothing was undone: %1."))
+                                        .arg(fromUtf8(report.error)));
         updateHistoryActions();
         return;
     }

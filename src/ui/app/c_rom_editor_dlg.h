@@ -102,6 +102,7 @@ private:
     // Takes what a history move wrote to the file as the image.
     void adoptWrittenImage(std::vector<std::uint8_t> bytes);
     void updateHistoryActions();
+    void moveThroughHistory(bool forward);
 
     std::unique_ptr<Ui::CRomEditorDlg> ui;
     UiServices &services_;
