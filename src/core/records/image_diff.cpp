@@ -350,6 +350,8 @@ void addFieldChanges(const RomImage &a, const TextTable &aNames, const RomImage 
 }
 
 // Where a text entry's bytes lie: its pointer and its stored text, terminator included, as [start, end).
+// A text without a terminator within the lists' limit (a garbled image) counts up to the limit: bytes past it
+// show as ranges.
 std::vector<std::pair<std::int64_t, std::int64_t>> textSpans(const RomImage &image, int group,
                                                             const TextEntryLocation &location)
 {
@@ -357,7 +359,8 @@ std::vector<std::pair<std::int64_t, std::int64_t>> textSpans(const RomImage &ima
     if (location.pointerLocation)
         spans.emplace_back(*location.pointerLocation, *location.pointerLocation + 2);
     if (location.textLocation)
-        spans.emplace_back(*location.textLocation, *location.textLocation + storedTextLength(image, group, location));
+        spans.emplace_back(*location.textLocation,
+                           *location.textLocation + storedTextLength(image, group, location, kMaxDecodedBytes));
     return spans;
 }
 

@@ -81,7 +81,7 @@ TextEntryContent readTextEntry(const RomImage &image, int group, const TextEntry
     }
 }
 
-std::int64_t storedTextLength(const RomImage &image, int group, const TextEntryLocation &location)
+std::int64_t storedTextLength(const RomImage &image, int group, const TextEntryLocation &location, std::int64_t limit)
 {
     if (!location.textLocation)
         return 0;
@@ -89,14 +89,15 @@ std::int64_t storedTextLength(const RomImage &image, int group, const TextEntryL
         return 6;
     const bool dialogue = groupAt(group).kind == TextGroupKind::Dialogue;
     std::int64_t at = *location.textLocation;
-    while (at >= 0 && at < image.size()) {
+    const std::int64_t stop = limit > image.size() ? image.size() : std::min(image.size(), at + limit);
+    while (at >= 0 && at < stop) {
         const std::uint8_t byte = image.at(at);
         if (byte == kEndOfString)
             return at + 1 - *location.textLocation;
         // In dialogue the byte after a control code is a parameter, even when it is 0x00.
         at += (dialogue && (byte == kFingerCode || byte == kKeywordCode)) ? 2 : 1;
     }
-    return std::max<std::int64_t>(0, std::min(at, image.size()) - *location.textLocation);
+    return std::max<std::int64_t>(0, std::min(at, stop) - *location.textLocation);
 }
 
 TextEntryEncoder::TextEntryEncoder(const TextTable &table, const KeywordList &keywords)

@@ -77,8 +77,9 @@ struct TextEntryContent {
                                              const TextTable &dte, const KeywordList &keywords);
 
 // How many bytes the text at the location takes now, its terminator included (six for a character name):
-// the room an edit may use without overwriting what follows.
-[[nodiscard]] std::int64_t storedTextLength(const RomImage &image, int group, const TextEntryLocation &location);
+// the room an edit may use without overwriting what follows. The scan stops after limit bytes.
+[[nodiscard]] std::int64_t storedTextLength(const RomImage &image, int group, const TextEntryLocation &location,
+                                            std::int64_t limit = INT64_MAX);
 
 // The bytes Save writes for an edited text: keywords and the finger parameter only in dialogue, terminated
 // except for character names, which are cut or padded with the table's space to exactly six bytes.
