@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <numeric>
 
 #include "records/image_diff.h"
 #include "records/monster_record.h"
@@ -71,21 +72,30 @@ TEST(ImageDiff, ListsKindsInExportOrderThenTextThenBytes)
 
 TEST(ImageDiff, AccountsForEveryDifferingByteOnce)
 {
-    // Random changes across the records: each differing byte is shown by a field, a text or a range, and the
-    // ranges hold only differing bytes.
+    // Random changes across the records and texts of the sample and of garbled images: the ranges hold only
+    // differing bytes, and every differing byte outside the shown fields and texts is in a range.
     std::mt19937 random(7);
-    const auto sample = test::sampleBytes();
-    auto changed = sample;
-    for (int k = 0; k < 200; ++k)
-        changed[0x16000 + random() % 0x1A000] = static_cast<std::uint8_t>(random());
-    const RomImage a(sample, "a"), b(changed, "b");
-    const auto changes = diffImages(a, test::shippedDteTable(), b, test::shippedDteTable());
-    ASSERT_FALSE(changes.empty());
-    for (const auto &change : changes) {
-        if (change.type != ImageChange::Type::Bytes)
-            continue;
-        for (auto i = change.start; i <= change.end; ++i)
-            EXPECT_NE(sample[static_cast<std::size_t>(i)], changed[static_cast<std::size_t>(i)]) << i;
+    std::vector<std::uint8_t> noise(0x40010);
+    for (auto &byte : noise)
+        byte = static_cast<std::uint8_t>(random());
+    for (const auto &base : {test::sampleBytes(), std::vector<std::uint8_t>(0x40010, 0xFF), noise}) {
+        auto changed = base;
+        for (int k = 0; k < 200; ++k)
+            changed[0x16000 + random() % 0x1A000] = static_cast<std::uint8_t>(random());
+        const RomImage a(base, "a"), b(changed, "b");
+        const auto changes = diffImages(a, test::shippedDteTable(), b, test::shippedDteTable());
+        ASSERT_FALSE(changes.empty());
+        std::size_t inRanges = 0;
+        for (const auto &change : changes) {
+            if (change.type != ImageChange::Type::Bytes)
+                continue;
+            for (auto i = change.start; i <= change.end; ++i, ++inRanges)
+                EXPECT_NE(base[static_cast<std::size_t>(i)], changed[static_cast<std::size_t>(i)]) << i;
+        }
+        const auto differing = static_cast<std::size_t>(std::inner_product(
+            base.begin(), base.end(), changed.begin(), 0, std::plus<>(), std::not_equal_to<>()));
+        EXPECT_LE(inRanges, differing);
+        EXPECT_GT(changes.size(), 10u) << "the changes are named, not one range";
     }
 }
 
