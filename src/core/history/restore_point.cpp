@@ -4,8 +4,7 @@
 #include <bit>
 #include <cstring>
 
-#include <zlib.h>
-
+#include "rom/checksum.h"
 #include "rom/size_class.h"
 
 namespace talvek {
@@ -53,11 +52,6 @@ private:
     std::span<const std::uint8_t> data_;
     std::size_t at_ = 0;
 };
-
-std::uint32_t crcOf(std::span<const std::uint8_t> bytes)
-{
-    return static_cast<std::uint32_t>(::crc32(::crc32(0, nullptr, 0), bytes.data(), static_cast<uInt>(bytes.size())));
-}
 
 // Writes the range's side into image (already at its final size), clipped to it.
 void put(std::vector<std::uint8_t> &image, std::int64_t offset, const std::vector<std::uint8_t> &side)
@@ -160,7 +154,7 @@ std::vector<std::uint8_t> RestorePoint::encode() const
         w.bytes(range.before);
         w.bytes(range.after);
     }
-    w.number(crcOf(w.out), 4);
+    w.number(crc32Of(w.out), 4);
     return w.out;
 }
 
@@ -170,7 +164,7 @@ std::optional<RestorePoint> RestorePoint::decode(std::span<const std::uint8_t> f
         return std::nullopt;
     const auto body = file.first(file.size() - 4);
     std::uint64_t storedCrc = 0;
-    if (!Reader(file.last(4)).number(storedCrc, 4) || storedCrc != crcOf(body))
+    if (!Reader(file.last(4)).number(storedCrc, 4) || storedCrc != crc32Of(body))
         return std::nullopt;
 
     Reader r(body.subspan(sizeof kMagic));
