@@ -1,5 +1,6 @@
 // talvek_bench: how long the editors take on the sample image, in one run so the ratios are fair.
 #include <filesystem>
+#include <random>
 
 #include <benchmark/benchmark.h>
 
@@ -20,6 +21,7 @@
 #include "graphics/c_graphic.h"
 #include "graphics/viewer_pictures.h"
 #include "history/history_store.h"
+#include "patch/bps_patch.h"
 #include "history/recorded_save.h"
 #include "records/image_diff.h"
 #include "records/record_json.h"
@@ -221,6 +223,32 @@ void listThousandPoints(benchmark::State &state)
     std::filesystem::remove(path);
 }
 
+// The sample with 300 bytes changed at scattered places.
+std::vector<std::uint8_t> sampleWithScatteredChanges()
+{
+    auto bytes = fixture().image.bytes();
+    std::mt19937 random(3);
+    for (int k = 0; k < 300; ++k)
+        bytes[16 + random() % (bytes.size() - 16)] ^= static_cast<std::uint8_t>(1 + random() % 255);
+    return bytes;
+}
+
+void createBps(benchmark::State &state)
+{
+    const auto changed = sampleWithScatteredChanges();
+    std::size_t size = 0;
+    for (auto _ : state)
+        size = bps::createPatch(fixture().image.bytes(), changed).size();
+    state.counters["patch bytes"] = static_cast<double>(size);
+}
+
+void applyBps(benchmark::State &state)
+{
+    const auto patch = bps::createPatch(fixture().image.bytes(), sampleWithScatteredChanges());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bps::applyPatch(fixture().image.bytes(), patch));
+}
+
 } // namespace
 
 BENCHMARK(openDialog<CArmor>)->Name("open/Armor")->Unit(benchmark::kMillisecond);
@@ -245,6 +273,8 @@ BENCHMARK(saveDialog<CFormation>)->Name("save/Formation")->Unit(benchmark::kMill
 BENCHMARK(decodeAllTexts)->Name("codec/decode every text")->Unit(benchmark::kMillisecond);
 BENCHMARK(encodeAllDialogue)->Name("codec/encode all dialogue")->Unit(benchmark::kMillisecond);
 BENCHMARK(exportThenImport)->Name("cli/export then import")->Unit(benchmark::kMillisecond);
+BENCHMARK(createBps)->Name("patch/create BPS, 300 scattered changes")->Unit(benchmark::kMillisecond);
+BENCHMARK(applyBps)->Name("patch/apply BPS, 300 scattered changes")->Unit(benchmark::kMillisecond);
 BENCHMARK(recordedSave)->Name("history/save with restore point")->Unit(benchmark::kMillisecond);
 BENCHMARK(diffHundredFields)->Name("history/diff of 100 changed fields")->Unit(benchmark::kMillisecond);
 BENCHMARK(listThousandPoints)->Name("history/read 1000 restore points")->Unit(benchmark::kMillisecond)->Iterations(20);

@@ -1,6 +1,7 @@
 #include "cli_commands.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <iostream>
@@ -10,7 +11,9 @@
 #include "rom/data_file_locator.h"
 #include "rom/executable_path.h"
 #include "graphics/png_encoder.h"
+#include "patch/bps_patch.h"
 #include "patch/ips_patch.h"
+#include "rom/checksum.h"
 #include "graphics/viewer_pictures.h"
 #include "history/history_store.h"
 #include "history/recorded_save.h"
@@ -131,6 +134,23 @@ void applyIpsPatch(const std::string &romPath, const std::string &patchPath, con
         if (!saveRomFile(outPath, applied.bytes))
             throw CommandError("cannot write " + outPath);
     } catch (const ips::PatchError &error) {
+        throw CommandError(patchPath + ": " + error.what());
+    }
+}
+
+void createBpsPatch(const std::string &originalPath, const std::string &modifiedPath, const std::string &patchPath)
+{
+    if (!saveRomFile(patchPath, bps::createPatch(readWhole(originalPath), readWhole(modifiedPath))))
+        throw CommandError("cannot write " + patchPath);
+}
+
+void applyBpsPatch(const std::string &romPath, const std::string &patchPath, const std::string &outPath)
+{
+    try {
+        const auto applied = bps::applyPatch(readWhole(romPath), readWhole(patchPath));
+        if (!saveRomFile(outPath, applied))
+            throw CommandError("cannot write " + outPath);
+    } catch (const bps::PatchError &error) {
         throw CommandError(patchPath + ": " + error.what());
     }
 }
@@ -323,6 +343,10 @@ void printInfo(const std::string &romPath, std::ostream &out)
     out << "class: " << sizeClassName(image.sizeClass()) << '\n';
     out << "rom_base: 0x" << std::uppercase << std::hex << image.romBase() << std::dec << '\n';
     out << "prototype: " << (image.isPrototype() ? 1 : 0) << '\n';
+    char crcs[64];
+    std::snprintf(crcs, sizeof crcs, "crc32: %08x\ncrc32_no_header: %08x\n", crc32Of(image.bytes()),
+                  crc32WithoutHeader(image.bytes()));
+    out << crcs;
     const auto release = identifyRelease(image);
     out << "release: " << (release ? release->text : std::string("none")) << '\n';
 }

@@ -26,6 +26,9 @@ void renderPicture(const Options &options, const std::string &what, const std::s
 void printText(const Options &options, const std::string &romPath, const std::string &group, const std::string &entry,
                std::ostream &out);
 // IPS patches: create one from two files, or apply one to a ROM and write the result to OUT.
+// BPS patches: create one from two files, or apply one (checked against its CRC-32s) and write OUT.
+void createBpsPatch(const std::string &originalPath, const std::string &modifiedPath, const std::string &patchPath);
+void applyBpsPatch(const std::string &romPath, const std::string &patchPath, const std::string &outPath);
 void createIpsPatch(const std::string &originalPath, const std::string &modifiedPath, const std::string &patchPath);
 void applyIpsPatch(const std::string &romPath, const std::string &patchPath, const std::string &outPath);
 void writeSample(const Options &options, const std::string &outPath, const std::string &kindName);

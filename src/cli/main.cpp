@@ -58,6 +58,18 @@ int main(int argc, char **argv)
     ipsApply->add_option("PATCH", ipsApplyPatch)->required();
     ipsApply->add_option("OUT", ipsOut)->required();
 
+    auto *bpsCommand = app.add_subcommand("bps", "create or apply BPS patches");
+    bpsCommand->require_subcommand(1);
+    std::string bpsOriginal, bpsModified, bpsPatch, bpsRom, bpsApplyPatch, bpsOut;
+    auto *bpsCreate = bpsCommand->add_subcommand("create", "write the patch from ORIGINAL to MODIFIED");
+    bpsCreate->add_option("ORIGINAL", bpsOriginal)->required();
+    bpsCreate->add_option("MODIFIED", bpsModified)->required();
+    bpsCreate->add_option("PATCH", bpsPatch)->required();
+    auto *bpsApply = bpsCommand->add_subcommand("apply", "apply PATCH to ROM and write OUT; refuses another ROM");
+    bpsApply->add_option("ROM", bpsRom)->required();
+    bpsApply->add_option("PATCH", bpsApplyPatch)->required();
+    bpsApply->add_option("OUT", bpsOut)->required();
+
     std::string historyRom;
     auto *history = app.add_subcommand("history", "list the restore points of ROM, oldest first");
     history->add_option("ROM", historyRom, "ROM image")->required();
@@ -110,6 +122,10 @@ int main(int argc, char **argv)
             createIpsPatch(ipsOriginal, ipsModified, ipsPatch);
         else if (*ipsApply)
             applyIpsPatch(ipsRom, ipsApplyPatch, ipsOut);
+        else if (*bpsCreate)
+            createBpsPatch(bpsOriginal, bpsModified, bpsPatch);
+        else if (*bpsApply)
+            applyBpsPatch(bpsRom, bpsApplyPatch, bpsOut);
         else if (*render)
             renderPicture(options, renderWhat, renderRom, renderOut);
         else if (*exportCommand)

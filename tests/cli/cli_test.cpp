@@ -6,6 +6,7 @@
 #include <regex>
 #include <sys/wait.h>
 
+#include "rom/checksum.h"
 #include "test_support.h"
 
 namespace talvek {
@@ -34,6 +35,14 @@ std::string quoted(const std::string &path)
     return "'" + path + "'";
 }
 
+// The two checksum lines of info for a file, from zlib's CRC-32.
+std::string crcLines(const std::vector<std::uint8_t> &file)
+{
+    char lines[64];
+    std::snprintf(lines, sizeof lines, "crc32: %08x\ncrc32_no_header: %08x\n", crc32Of(file), crc32WithoutHeader(file));
+    return lines;
+}
+
 TEST(CliSample, WritesEachKindAndInfoDescribesIt)
 {
     test::TempDir dir;
@@ -43,13 +52,13 @@ TEST(CliSample, WritesEachKindAndInfoDescribesIt)
         const char *info;
     } cases[] = {
         {"standard", 262160,
-         "size: 262160\nclass: ff2\nrom_base: 0x0\nprototype: 0\nrelease: This looks like Varn's translation, "
+         "size: 262160\nclass: ff2\nrom_base: 0x0\nprototype: 0\n{crc}release: This looks like Varn's translation, "
          "v1.03.\n\nEverything is supported for this version.\n"},
-        {"combo", 524304, "size: 524304\nclass: combo\nrom_base: 0x40000\nprototype: 0\n"},
+        {"combo", 524304, "size: 524304\nclass: combo\nrom_base: 0x40000\nprototype: 0\n{crc}"},
         {"prototype", 262160,
-         "size: 262160\nclass: ff2\nrom_base: 0x0\nprototype: 1\nrelease: This looks like the prototype cart. "
+         "size: 262160\nclass: ff2\nrom_base: 0x0\nprototype: 1\n{crc}release: This looks like the prototype cart. "
          "Everything is supported for this version.\n"},
-        {"gba", 16777216, "size: 16777216\nclass: gba\nrom_base: 0x0\nprototype: 0\nrelease: Ahhh,"},
+        {"gba", 16777216, "size: 16777216\nclass: gba\nrom_base: 0x0\nprototype: 0\n{crc}release: Ahhh,"},
     };
     for (const auto &c : cases) {
         const auto path = dir.file(std::string(c.kind) + ".nes");
@@ -58,7 +67,9 @@ TEST(CliSample, WritesEachKindAndInfoDescribesIt)
         EXPECT_EQ(test::readFile(path).size(), c.size);
         const auto info = cli("info " + quoted(path));
         EXPECT_EQ(info.status, 0);
-        EXPECT_EQ(info.out.substr(0, std::string(c.info).size()), c.info) << c.kind;
+        std::string expected = c.info;
+        expected.replace(expected.find("{crc}"), 5, crcLines(test::readFile(path)));
+        EXPECT_EQ(info.out.substr(0, expected.size()), expected) << c.kind;
     }
     EXPECT_EQ(test::readFile(dir.file("standard.nes")), test::sampleBytes()) << "the CLI writes the tested sample";
 }
@@ -67,8 +78,8 @@ TEST(CliSample, DefaultMessageAndNoMessage)
 {
     test::TempDir dir;
     EXPECT_EQ(cli("info " + quoted(dir.write("odd.nes", std::vector<std::uint8_t>(1000)))).out,
-              "size: 1000\nclass: unknown\nrom_base: 0x0\nprototype: 0\nrelease: Well, whatever you loaded isn't "
-              "FF2.\n\nSAVE AT YOUR OWN RISK!\n");
+              "size: 1000\nclass: unknown\nrom_base: 0x0\nprototype: 0\ncrc32: 060b1780\ncrc32_no_header: 5401234d\n"
+              "release: Well, whatever you loaded isn't FF2.\n\nSAVE AT YOUR OWN RISK!\n");
     const auto other = dir.file("other.gba");
     std::filesystem::resize_file(dir.write("other.gba", {}), 0x1000000);
     EXPECT_NE(cli("info " + quoted(other)).out.find("release: none\n"), std::string::npos);
@@ -278,6 +289,31 @@ TEST(CliHistory, ImportRecordsRevertRestoresAndHistoryListsThem)
     EXPECT_EQ(saved.status, 0);
     EXPECT_NE(saved.out.find("warning: No restore point was recorded"), std::string::npos) << saved.out;
     EXPECT_EQ(test::readFile(other), afterOne);
+}
+
+TEST(CliBps, CreateApplyAndRefuseAnotherRom)
+{
+    test::TempDir dir;
+    const auto original = dir.write("original.nes", test::sampleBytes());
+    auto changed = test::sampleBytes();
+    changed[0x30010] = 99;
+    std::copy_n(changed.begin() + 0x10010, 0x800, changed.begin() + 0x20010); // a moved block
+    const auto modified = dir.write("modified.nes", changed);
+    const auto patch = dir.file("change.bps");
+    ASSERT_EQ(cli("bps create " + quoted(original) + " " + quoted(modified) + " " + quoted(patch)).status, 0);
+    EXPECT_LT(test::readFile(patch).size(), 100u);
+    const auto out = dir.file("out.nes");
+    ASSERT_EQ(cli("bps apply " + quoted(original) + " " + quoted(patch) + " " + quoted(out)).status, 0);
+    EXPECT_EQ(test::readFile(out), changed);
+
+    const auto refused = cli("bps apply " + quoted(modified) + " " + quoted(patch) + " " + quoted(dir.file("x.nes")));
+    EXPECT_NE(refused.status, 0);
+    char both[64];
+    std::snprintf(both, sizeof both, "whose CRC32 is %08x; this ROM's CRC32 is %08x", crc32Of(test::sampleBytes()),
+                  crc32Of(changed));
+    EXPECT_NE(refused.out.find(both), std::string::npos) << refused.out;
+    EXPECT_EQ(std::count(refused.out.begin(), refused.out.end(), '\n'), 1) << refused.out;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.nes"))) << "nothing written";
 }
 
 TEST(CliData, DataOptionPointsAtAnotherTableDirectory)

@@ -7,7 +7,12 @@
 #include "app/c_rom_editor_dlg.h"
 #include "editor_fixture.h"
 #include "editors/c_armor.h"
+#include "patch/bps_patch.h"
 #include "patch/ips_patch.h"
+#include "rom/checksum.h"
+
+#include <QLabel>
+#include <cstdio>
 
 namespace talvek {
 namespace {
@@ -64,6 +69,59 @@ TEST_F(WorkflowTest, ApplyPatchChangesTheBufferAndLeavesSavingToTheUser)
     services.fileAnswers = {std::nullopt};
     window->applyPatchAction()->trigger();
     EXPECT_EQ(window->image().bytes(), changed);
+}
+
+TEST_F(WorkflowTest, BpsPatchesAreMadeAndAppliedAndTheirSourceIsChecked)
+{
+    const auto rom = dir.write("rom.nes", test::sampleBytes());
+    auto window = startOn(rom);
+    EXPECT_EQ(window->applyPatchAction()->text(), QStringLiteral("Apply patch..."));
+    window->image().bytes()[0x30010] = 42;
+    const auto patch = dir.file("change.bps");
+    services.fileAnswers = {QString::fromStdString(patch)};
+    window->createBpsPatchAction()->trigger();
+    EXPECT_EQ(bps::applyPatch(test::sampleBytes(), test::readFile(patch)), window->image().bytes());
+    EXPECT_EQ(test::readFile(rom), test::sampleBytes()) << "the ROM itself is not saved";
+
+    // Applied to the image it was made for, by its header; refused, naming both CRC-32s, on another.
+    auto other = startOn(dir.write("other.nes", test::sampleBytes()));
+    services.fileAnswers = {QString::fromStdString(patch)};
+    other->applyPatchAction()->trigger();
+    EXPECT_EQ(other->image().bytes()[0x30010], 42);
+    EXPECT_NE(services.messages.back().text.find("The patch changed 1 bytes."), std::string::npos)
+        << services.messages.back().text;
+    const auto before = other->image().bytes();
+    services.fileAnswers = {QString::fromStdString(patch)};
+    other->applyPatchAction()->trigger();
+    EXPECT_EQ(other->image().bytes(), before);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "whose CRC32 is %08x; this ROM's CRC32 is %08x", crc32Of(test::sampleBytes()),
+                  crc32Of(before));
+    EXPECT_NE(services.messages.back().text.find(expected), std::string::npos) << services.messages.back().text;
+}
+
+TEST_F(WorkflowTest, TheFilesChecksumsStandBesideItsPath)
+{
+    const auto bytes = test::sampleBytes();
+    auto window = startOn(dir.write("rom.nes", bytes));
+    const auto *label = window->findChild<QLabel *>(QStringLiteral("crcLabel"));
+    ASSERT_NE(label, nullptr);
+    char whole[16], headerless[16];
+    std::snprintf(whole, sizeof whole, "%08x", crc32Of(bytes));
+    std::snprintf(headerless, sizeof headerless, "%08x", crc32WithoutHeader(bytes));
+    EXPECT_EQ(label->text().toStdString(), std::string("CRC32 ") + whole);
+    EXPECT_NE(label->toolTip().toStdString().find(std::string("without the 16-byte header: ") + headerless), std::string::npos);
+
+    // A Save changes the file, and the label with it; a change only in memory does not.
+    window->image().bytes()[0x30016] = 99;
+    EXPECT_EQ(label->text().toStdString(), std::string("CRC32 ") + whole);
+    services.onDialog = [](QDialog &dialog) {
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
+        return QDialog::Rejected;
+    };
+    window->launchEditor(EditorKind::Armor);
+    std::snprintf(whole, sizeof whole, "%08x", crc32Of(test::readFile(window->image().path())));
+    EXPECT_EQ(label->text().toStdString(), std::string("CRC32 ") + whole);
 }
 
 TEST_F(WorkflowTest, RecentFilesSurviveARestart)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "rom/checksum.h"
@@ -106,7 +108,11 @@ private:
 class MatchFinder {
 public:
     static constexpr int kKey = 4;
-    explicit MatchFinder(std::span<const std::uint8_t> data) : data_(data), head_(1 << 16, -1), previous_(data.size(), -1) {}
+    // The chain links need no first value: a link is written when its position is inserted, before it is read.
+    explicit MatchFinder(std::span<const std::uint8_t> data)
+        : data_(data), head_(1 << 16, -1), previous_(std::make_unique_for_overwrite<std::int32_t[]>(data.size()))
+    {
+    }
 
     void insert(std::int64_t at)
     {
@@ -114,7 +120,7 @@ public:
             return;
         auto &first = head_[hash(at)];
         previous_[static_cast<std::size_t>(at)] = first;
-        first = at;
+        first = static_cast<std::int32_t>(at);
     }
     // The longest match for text among the inserted positions (the nearest to near among equals).
     struct Match {
@@ -148,8 +154,8 @@ private:
     std::size_t hash(std::int64_t at) const { return key(data_.data() + at); }
 
     std::span<const std::uint8_t> data_;
-    std::vector<std::int64_t> head_;
-    std::vector<std::int64_t> previous_;
+    std::vector<std::int32_t> head_; // images are at most 32 MiB
+    std::unique_ptr<std::int32_t[]> previous_;
 };
 
 } // namespace
@@ -169,10 +175,8 @@ std::vector<std::uint8_t> createPatch(std::span<const std::uint8_t> source, std:
     w.number(metadata.size());
     w.out.insert(w.out.end(), metadata.begin(), metadata.end());
 
-    MatchFinder sourceMatches(source);
-    for (std::int64_t i = static_cast<std::int64_t>(source.size()) - 1; i >= 0; --i)
-        sourceMatches.insert(i); // the lowest position first in each chain
-    MatchFinder targetMatches(target);
+    // Built at the first search: a patch of scattered small changes never needs them.
+    std::optional<MatchFinder> sourceMatches, targetMatches;
 
     const auto size = static_cast<std::int64_t>(target.size());
     // How many bytes from at on (up to limit) the target keeps from the source in place.
@@ -193,17 +197,30 @@ std::vector<std::uint8_t> createPatch(std::span<const std::uint8_t> source, std:
     };
     std::int64_t out = 0;
     while (out < size) {
-        while (indexed < out)
-            targetMatches.insert(indexed++);
         const std::int64_t same = inPlace(out, size);
         // A run in place is the cheapest action: one number. Inside new bytes it must pay for the
         // TargetRead that resumes after it.
-        const bool longRun = same >= 32;
+        // A copy is looked for only where the target is not its source in place, now or in the next few
+        // bytes: a changed byte or two before a run in place is best sent as it is.
+        const bool runNearby = same >= 32 || [&] {
+            for (std::int64_t k = 1; k <= 4 && out + k < size; ++k)
+                if (inPlace(out + k, std::min(out + k + 8, size)) == std::min<std::int64_t>(8, size - out - k))
+                    return true;
+            return false;
+        }();
         MatchFinder::Match fromSource, fromTarget;
-        if (!longRun) {
+        if (!runNearby) {
+            if (!sourceMatches) {
+                sourceMatches.emplace(source);
+                for (std::int64_t i = static_cast<std::int64_t>(source.size()) - 1; i >= 0; --i)
+                    sourceMatches->insert(i); // the lowest position first in each chain
+                targetMatches.emplace(target);
+            }
+            while (indexed < out)
+                targetMatches->insert(indexed++);
             const auto rest = target.subspan(static_cast<std::size_t>(out));
-            fromSource = sourceMatches.longest(rest, sourceOffset);
-            fromTarget = targetMatches.longest(rest.first(rest.size()), targetOffset);
+            fromSource = sourceMatches->longest(rest, sourceOffset);
+            fromTarget = targetMatches->longest(rest, targetOffset);
         }
         const auto copyCost = [&](const MatchFinder::Match &m, std::int64_t relative) {
             return static_cast<std::int64_t>(numberSize(static_cast<std::uint64_t>(std::max<std::int64_t>(m.length - 1, 0)) << 2)

@@ -18,4 +18,9 @@ std::uint32_t crc32Of(std::span<const std::uint8_t> bytes)
     return static_cast<std::uint32_t>(crc);
 }
 
+std::uint32_t crc32WithoutHeader(std::span<const std::uint8_t> file)
+{
+    return crc32Of(file.size() > kInesHeaderSize ? file.subspan(kInesHeaderSize) : std::span<const std::uint8_t>());
+}
+
 } // namespace talvek

@@ -24,7 +24,9 @@
 #include "editors/c_weapon.h"
 #include "graphics/c_font_dlg.h"
 #include "text/c_text.h"
+#include "patch/bps_patch.h"
 #include "patch/ips_patch.h"
+#include "rom/checksum.h"
 #include "rom/release_identifier.h"
 #include "history/history_store.h"
 #include "history/recorded_save.h"
@@ -38,6 +40,16 @@ namespace {
 QString fromUtf8(const std::string &text)
 {
     return QString::fromStdString(text);
+}
+
+// How many bytes differ between two images, the extra bytes of a longer one included.
+std::int64_t differingBytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b)
+{
+    const std::size_t common = std::min(a.size(), b.size());
+    std::int64_t count = static_cast<std::int64_t>(std::max(a.size(), b.size()) - common);
+    for (std::size_t i = 0; i < common; ++i)
+        count += a[i] != b[i];
+    return count;
 }
 
 } // namespace
@@ -60,7 +72,9 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
     fileMenu->addSeparator();
     createPatchAction_ = fileMenu->addAction(QStringLiteral("Create IPS patch..."));
     createPatchAction_->setObjectName(QStringLiteral("createPatchAction"));
-    applyPatchAction_ = fileMenu->addAction(QStringLiteral("Apply IPS patch..."));
+    createBpsPatchAction_ = fileMenu->addAction(QStringLiteral("Create BPS patch..."));
+    createBpsPatchAction_->setObjectName(QStringLiteral("createBpsPatchAction"));
+    applyPatchAction_ = fileMenu->addAction(QStringLiteral("Apply patch..."));
     applyPatchAction_->setObjectName(QStringLiteral("applyPatchAction"));
     fileMenu->addSeparator();
     historyAction_ = fileMenu->addAction(QStringLiteral("History..."));
@@ -101,6 +115,7 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
     connect(exitAction, &QAction::triggered, this, &QDialog::reject);
     connect(createPatchAction_, &QAction::triggered, this, &CRomEditorDlg::createPatch);
     connect(applyPatchAction_, &QAction::triggered, this, &CRomEditorDlg::applyPatch);
+    connect(createBpsPatchAction_, &QAction::triggered, this, &CRomEditorDlg::createBpsPatch);
     setAcceptDrops(true);
     fillRecentFilesMenu();
     connect(ui->exitButton, &QPushButton::clicked, this, &CRomEditorDlg::exitProgram);
@@ -187,14 +202,30 @@ bool CRomEditorDlg::loadRom(const QString &givenPath)
 void CRomEditorDlg::updateImageActions()
 {
     createPatchAction_->setEnabled(image_.isLoaded());
+    createBpsPatchAction_->setEnabled(image_.isLoaded());
     applyPatchAction_->setEnabled(image_.isLoaded());
     ui->checkVersionButton->setEnabled(image_.isLoaded());
     historyAction_->setEnabled(image_.isLoaded());
     updateHistoryActions();
 }
 
+void CRomEditorDlg::showFileChecksums()
+{
+    if (!image_.isLoaded()) {
+        ui->crcLabel->clear();
+        return;
+    }
+    const std::span<const std::uint8_t> file = saves_.onDisk;
+    const auto hex = [](std::uint32_t crc) { return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')); };
+    ui->crcLabel->setText(QStringLiteral("CRC32 %1").arg(hex(crc32Of(file))));
+    ui->crcLabel->setToolTip(QStringLiteral("CRC32 of the whole file: %1\nCRC32 without the 16-byte header: %2")
+                                 .arg(hex(crc32Of(file)))
+                                 .arg(hex(crc32WithoutHeader(file))));
+}
+
 void CRomEditorDlg::updateHistoryActions()
 {
+    showFileChecksums();
     HistoryStore store(image_.path());
     std::string error;
     const bool known = image_.isLoaded() && store.load(&error, false);
@@ -347,13 +378,28 @@ void CRomEditorDlg::applyPatch()
 {
     if (!image_.isLoaded())
         return;
-    const auto path = services_.chooseFileToOpen(this, QStringLiteral("Apply IPS patch"),
-                                                 QStringLiteral("IPS patches (*.ips);;All files (*)"));
+    const auto path = services_.chooseFileToOpen(this, QStringLiteral("Apply patch"),
+                                                 QStringLiteral("Patches (*.ips *.bps);;All files (*)"));
     if (!path)
         return;
     const auto patch = readRomFile(path->toStdString());
     if (!patch) {
         services_.showMessage(this, QStringLiteral("Unable to read the patch."));
+        return;
+    }
+    if (bps::looksLikeBps(patch->bytes())) {
+        try {
+            auto applied = bps::applyPatch(image_.bytes(), patch->bytes());
+            const auto differing = differingBytes(image_.bytes(), applied);
+            image_ = RomImage(std::move(applied), image_.path());
+            showPictureFor(image_.sizeClass());
+            updateEditorButtons();
+            services_.showMessage(this, QStringLiteral("The patch changed %1 bytes. Save in any editor to write them to "
+                                                       "the ROM.")
+                                            .arg(differing));
+        } catch (const bps::PatchError &error) {
+            services_.showMessage(this, QStringLiteral("The patch was not applied: %1.").arg(fromUtf8(error.what())));
+        }
         return;
     }
     try {
@@ -369,6 +415,21 @@ void CRomEditorDlg::applyPatch()
     } catch (const ips::PatchError &error) {
         services_.showMessage(this, QString::fromUtf8(error.what()));
     }
+}
+
+void CRomEditorDlg::createBpsPatch()
+{
+    if (!image_.isLoaded())
+        return;
+    const auto path = services_.chooseFileToSave(this, QStringLiteral("Create BPS patch"),
+                                                 QStringLiteral("BPS patches (*.bps)"));
+    if (!path)
+        return;
+    if (!saveRomFile(path->toStdString(), bps::createPatch(openedBytes_, image_.bytes()))) {
+        services_.showMessage(this, QStringLiteral("Unable to write the patch."));
+        return;
+    }
+    services_.showMessage(this, QStringLiteral("The patch was written to %1.").arg(*path));
 }
 
 void CRomEditorDlg::showPictureFor(SizeClass sizeClass)

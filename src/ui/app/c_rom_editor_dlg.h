@@ -56,6 +56,7 @@ public:
     [[nodiscard]] QAction *openRomAction() const { return openRomAction_; }
     [[nodiscard]] QAction *createPatchAction() const { return createPatchAction_; }
     [[nodiscard]] QAction *applyPatchAction() const { return applyPatchAction_; }
+    [[nodiscard]] QAction *createBpsPatchAction() const { return createBpsPatchAction_; }
     [[nodiscard]] QMenu *recentFilesMenu() const { return recentMenu_; }
     [[nodiscard]] QAction *undoAction() const { return undoAction_; }
     [[nodiscard]] QAction *redoAction() const { return redoAction_; }
@@ -73,8 +74,11 @@ public:
 
     // "Create IPS patch...": from the image as it was opened to the buffer as it is now.
     void createPatch();
-    // "Apply IPS patch...": into the buffer; the next Save of any editor writes it.
+    // "Apply patch...": an IPS or BPS patch (told apart by its header) into the buffer; the next Save of any
+    // editor writes it.
     void applyPatch();
+    // "Create BPS patch...": from the image as it was opened to the buffer as it is now.
+    void createBpsPatch();
 
     // The last five ROMs opened, newest first, kept in the settings.
     static constexpr int kRecentFileCount = 5;
@@ -102,6 +106,8 @@ private:
     // Takes what a history move wrote to the file as the image.
     void adoptWrittenImage(std::vector<std::uint8_t> bytes);
     void updateHistoryActions();
+    // The CRC-32s of the file as Talvek last read or wrote it, beside its path.
+    void showFileChecksums();
     void moveThroughHistory(bool forward);
 
     std::unique_ptr<Ui::CRomEditorDlg> ui;
@@ -118,6 +124,7 @@ private:
     QAction *openRomAction_ = nullptr;
     QAction *createPatchAction_ = nullptr;
     QAction *applyPatchAction_ = nullptr;
+    QAction *createBpsPatchAction_ = nullptr;
     QMenu *recentMenu_ = nullptr;
     QAction *undoAction_ = nullptr;
     QAction *redoAction_ = nullptr;
