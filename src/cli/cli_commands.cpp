@@ -114,14 +114,18 @@ std::vector<std::uint8_t> readWhole(const std::string &path)
     return std::move(image->bytes());
 }
 
+void writeBytes(const std::string &path, std::span<const std::uint8_t> bytes)
+{
+    if (!saveRomFile(path, bytes))
+        throw CommandError("cannot write " + path);
+}
+
 } // namespace
 
 void createIpsPatch(const std::string &originalPath, const std::string &modifiedPath, const std::string &patchPath)
 {
     try {
-        const auto patch = ips::createPatch(readWhole(originalPath), readWhole(modifiedPath));
-        if (!saveRomFile(patchPath, patch))
-            throw CommandError("cannot write " + patchPath);
+        writeBytes(patchPath, ips::createPatch(readWhole(originalPath), readWhole(modifiedPath)));
     } catch (const ips::PatchError &error) {
         throw CommandError(error.what());
     }
@@ -130,9 +134,7 @@ void createIpsPatch(const std::string &originalPath, const std::string &modified
 void applyIpsPatch(const std::string &romPath, const std::string &patchPath, const std::string &outPath)
 {
     try {
-        const auto applied = ips::applyPatch(readWhole(romPath), readWhole(patchPath));
-        if (!saveRomFile(outPath, applied.bytes))
-            throw CommandError("cannot write " + outPath);
+        writeBytes(outPath, ips::applyPatch(readWhole(romPath), readWhole(patchPath)).bytes);
     } catch (const ips::PatchError &error) {
         throw CommandError(patchPath + ": " + error.what());
     }
@@ -140,16 +142,13 @@ void applyIpsPatch(const std::string &romPath, const std::string &patchPath, con
 
 void createBpsPatch(const std::string &originalPath, const std::string &modifiedPath, const std::string &patchPath)
 {
-    if (!saveRomFile(patchPath, bps::createPatch(readWhole(originalPath), readWhole(modifiedPath))))
-        throw CommandError("cannot write " + patchPath);
+    writeBytes(patchPath, bps::createPatch(readWhole(originalPath), readWhole(modifiedPath)));
 }
 
 void applyBpsPatch(const std::string &romPath, const std::string &patchPath, const std::string &outPath)
 {
     try {
-        const auto applied = bps::applyPatch(readWhole(romPath), readWhole(patchPath));
-        if (!saveRomFile(outPath, applied))
-            throw CommandError("cannot write " + outPath);
+        writeBytes(outPath, bps::applyPatch(readWhole(romPath), readWhole(patchPath)));
     } catch (const bps::PatchError &error) {
         throw CommandError(patchPath + ": " + error.what());
     }

@@ -356,20 +356,31 @@ void CRomEditorDlg::dropEvent(QDropEvent *event)
 
 void CRomEditorDlg::createPatch()
 {
+    writePatch(QStringLiteral("Create IPS patch"), QStringLiteral("IPS patches (*.ips)"),
+               [this] { return ips::createPatch(openedBytes_, image_.bytes()); });
+}
+
+void CRomEditorDlg::createBpsPatch()
+{
+    writePatch(QStringLiteral("Create BPS patch"), QStringLiteral("BPS patches (*.bps)"),
+               [this] { return bps::createPatch(openedBytes_, image_.bytes()); });
+}
+
+void CRomEditorDlg::writePatch(const QString &caption, const QString &filter,
+                               const std::function<std::vector<std::uint8_t>()> &makePatch)
+{
     if (!image_.isLoaded())
         return;
-    const auto path = services_.chooseFileToSave(this, QStringLiteral("Create IPS patch"),
-                                                 QStringLiteral("IPS patches (*.ips)"));
+    const auto path = services_.chooseFileToSave(this, caption, filter);
     if (!path)
         return;
     try {
-        const auto patch = ips::createPatch(openedBytes_, image_.bytes());
-        if (!saveRomFile(path->toStdString(), patch)) {
+        if (!saveRomFile(path->toStdString(), makePatch())) {
             services_.showMessage(this, QStringLiteral("Unable to write the patch."));
             return;
         }
         services_.showMessage(this, QStringLiteral("The patch was written to %1.").arg(*path));
-    } catch (const ips::PatchError &error) {
+    } catch (const std::runtime_error &error) { // a change IPS cannot address
         services_.showMessage(this, QString::fromUtf8(error.what()));
     }
 }
@@ -415,21 +426,6 @@ void CRomEditorDlg::applyPatch()
     } catch (const ips::PatchError &error) {
         services_.showMessage(this, QString::fromUtf8(error.what()));
     }
-}
-
-void CRomEditorDlg::createBpsPatch()
-{
-    if (!image_.isLoaded())
-        return;
-    const auto path = services_.chooseFileToSave(this, QStringLiteral("Create BPS patch"),
-                                                 QStringLiteral("BPS patches (*.bps)"));
-    if (!path)
-        return;
-    if (!saveRomFile(path->toStdString(), bps::createPatch(openedBytes_, image_.bytes()))) {
-        services_.showMessage(this, QStringLiteral("Unable to write the patch."));
-        return;
-    }
-    services_.showMessage(this, QStringLiteral("The patch was written to %1.").arg(*path));
 }
 
 void CRomEditorDlg::showPictureFor(SizeClass sizeClass)

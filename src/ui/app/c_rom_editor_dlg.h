@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -109,6 +110,9 @@ private:
     // The CRC-32s of the file as Talvek last read or wrote it, beside its path.
     void showFileChecksums();
     void moveThroughHistory(bool forward);
+    // Asks where to write a patch, makes it and writes it, reporting the outcome.
+    void writePatch(const QString &caption, const QString &filter,
+                    const std::function<std::vector<std::uint8_t>()> &makePatch);
 
     std::unique_ptr<Ui::CRomEditorDlg> ui;
     UiServices &services_;
