@@ -24,19 +24,14 @@ public:
     // Marks the start of one element of an export key: the reads up to the next mark belong to it.
     // Costs one check when no trace is recording.
     static void mark(std::string_view key, int index);
-    static void noteRead(std::int64_t bufferIndex)
-    {
-        if (active_ != nullptr && active_->current_ != nullptr && labelDepth_ == 0)
-            active_->current_->push_back(bufferIndex);
-    }
+    static void noteRead(std::int64_t bufferIndex);
 
     // Buffer indexes each element read (unsorted, may repeat).
     [[nodiscard]] const std::map<Element, std::vector<std::int64_t>> &reads() const { return reads_; }
 
 private:
-    friend class LabelReads;
-    static thread_local ReadTrace *active_;
-    static thread_local int labelDepth_;
+    // The trace recording on this thread lives in read_trace.cpp only: thread-local state read from inline
+    // functions in other files trips the undefined-behaviour sanitizer's checks of TLS wrappers.
     ReadTrace *previous_;
     std::vector<std::int64_t> *current_ = nullptr;
     std::map<Element, std::vector<std::int64_t>> reads_;
@@ -45,8 +40,8 @@ private:
 // Scope of reads made to show a label (another record's name): they belong to no element.
 class LabelReads {
 public:
-    LabelReads() { ++ReadTrace::labelDepth_; }
-    ~LabelReads() { --ReadTrace::labelDepth_; }
+    LabelReads();
+    ~LabelReads();
     LabelReads(const LabelReads &) = delete;
     LabelReads &operator=(const LabelReads &) = delete;
 };
