@@ -330,9 +330,7 @@ void revertRom(const Options &options, const std::string &romPath, const std::st
     for (const auto &warning : report.warnings)
         std::cerr << "talvek-cli: warning: " << warning << '\n';
     if (report.outcome != SaveOutcome::Saved)
-        throw CommandError(report.error + (force || report.error.find("outside") == std::string::npos
-                                               ? ""
-                                               : "; use --force to revert anyway"));
+        throw CommandError(report.error + (report.changedOutside ? "; use --force to revert anyway" : ""));
 }
 
 void printInfo(const std::string &romPath, std::ostream &out)

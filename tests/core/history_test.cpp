@@ -160,6 +160,7 @@ TEST(RecordedSave, RevertRefusesAFileChangedOutsideUnlessForced)
     const auto refused = revertToBefore(path, 1, false, {});
     EXPECT_EQ(refused.outcome, SaveOutcome::Failed);
     EXPECT_NE(refused.error.find("changed outside Talvek"), std::string::npos) << refused.error;
+    EXPECT_TRUE(refused.changedOutside);
     EXPECT_EQ(test::readFile(path), outside);
     EXPECT_EQ(undoLastSave(path).outcome, SaveOutcome::Failed);
     EXPECT_EQ(test::readFile(path), outside);

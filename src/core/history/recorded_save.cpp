@@ -14,11 +14,12 @@ std::vector<std::uint8_t> bytesOf(std::span<const std::uint8_t> bytes)
     return {bytes.begin(), bytes.end()};
 }
 
-SaveReport refused(std::string error)
+SaveReport refused(std::string error, bool changedOutside = false)
 {
     SaveReport report;
     report.outcome = SaveOutcome::Failed;
     report.error = std::move(error);
+    report.changedOutside = changedOutside;
     return report;
 }
 
@@ -38,7 +39,7 @@ SaveReport moveHead(const std::string &path, bool forward)
     const std::size_t target = forward ? head + 1 : head - 1;
     auto image = imageAtPosition(store.points(), head, file->bytes(), target, false, &error);
     if (!image)
-        return refused(error);
+        return refused(error, true);
     if (!store.setHead(target, &error))
         return refused(error);
     if (!saveRomFile(path, *image)) {
@@ -112,7 +113,7 @@ SaveReport revertToBefore(const std::string &path, std::size_t number, bool forc
         return refused("cannot read " + path);
     auto image = imageAtPosition(store.points(), store.head(), file->bytes(), number - 1, force, &error);
     if (!image)
-        return refused(error);
+        return refused(error, true);
     SaveRequest request{path, *image, nullptr, true, summarize};
     auto report = saveRecorded(request);
     if (report.outcome != SaveOutcome::Saved)

@@ -19,6 +19,7 @@ struct SaveReport {
     SaveOutcome outcome = SaveOutcome::Failed;
     std::vector<std::string> warnings; // the restore point could not be recorded; the save went on
     std::string error;                 // why a history move refused
+    bool changedOutside = false;       // refused because the file is not what the history recorded
     std::vector<std::uint8_t> written; // what the file holds now, after a history move
 };
 

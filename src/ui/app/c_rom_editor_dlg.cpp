@@ -304,7 +304,7 @@ void CRomEditorDlg::revertToBeforeSave(int number)
         return;
     const auto summarize = saves_.recordHistory ? restorePointSummarizer(saves_) : ChangeSummarizer();
     auto report = revertToBefore(image_.path(), static_cast<std::size_t>(number), false, summarize);
-    if (report.outcome != SaveOutcome::Saved && report.error.find("outside") != std::string::npos
+    if (report.outcome != SaveOutcome::Saved && report.changedOutside
         && services_.askYesNo(parent, QStringLiteral("%1.\n\nRevert anyway? The bytes of the saves are put back "
                                                      "and the other changes stay.")
                                           .arg(fromUtf8(report.error))))
