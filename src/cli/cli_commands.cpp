@@ -1,6 +1,7 @@
 #include "cli_commands.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -23,6 +24,8 @@
 #include "rom/release_identifier.h"
 #include "rom/rom_file.h"
 #include "sample/sample_image_builder.h"
+#include "search/cross_references.h"
+#include "search/text_search.h"
 #include "text/keyword_list.h"
 #include "text/number_parsing.h"
 #include "text/text_groups.h"
@@ -203,8 +206,7 @@ void printText(const Options &options, const std::string &romPath, const std::st
     const TextTable table = namesTableFor(options, image);
     const KeywordList keywords = KeywordList::build(image, table);
     const int group = textGroupNamed(groupName);
-    const TextGroupKind kind = kTextGroups[static_cast<std::size_t>(group)].kind;
-    const int entries = kind == TextGroupKind::Prologue ? 1 : kTextGroups[static_cast<std::size_t>(group)].entries;
+    const int entries = textEntryCount(group);
     auto textOf = [&](int n) {
         return readTextEntry(image, group, locateTextEntry(image, group, n), table, keywords).text;
     };
@@ -346,6 +348,59 @@ void printInfo(const std::string &romPath, std::ostream &out)
     out << crcs;
     const auto release = identifyRelease(image);
     out << "release: " << (release ? release->text : std::string("none")) << '\n';
+}
+
+namespace {
+
+RomImage openGameImage(const std::string &romPath)
+{
+    RomImage image = openRom(romPath);
+    if (!image.holdsGameLayout())
+        throw CommandError("the image is too small to hold the Final Fantasy II data");
+    return image;
+}
+
+// A record number in decimal, or in hexadecimal with 0x.
+int parseNumber(const std::string &text, int first, int last, const std::string &what)
+{
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const char *begin = text.data() + (hex ? 2 : 0);
+    const char *end = text.data() + text.size();
+    int value = 0;
+    const auto [stop, error] = std::from_chars(begin, end, value, hex ? 16 : 10);
+    if (begin == end || error != std::errc() || stop != end || value < first || value > last)
+        throw CommandError("'" + text + "' is no " + what + " (" + std::to_string(first) + " to " + std::to_string(last) + ")");
+    return value;
+}
+
+} // namespace
+
+void printMatches(const Options &options, const std::string &romPath, const std::string &query, std::ostream &out)
+{
+    if (query.empty())
+        throw CommandError("give a text to find");
+    const RomImage image = openGameImage(romPath);
+    const TextSearch search = TextSearch::build(image, namesTableFor(options, image));
+    for (const auto &match : search.find({query}))
+        out << describeMatch(*match.entry) << '\n';
+}
+
+void printUses(const Options &options, const std::string &romPath, const std::string &what, const std::string &number,
+               std::ostream &out)
+{
+    const RomImage image = openGameImage(romPath);
+    const CrossReferences refs = CrossReferences::build(image, namesTableFor(options, image));
+    const std::vector<Place> *places = nullptr;
+    if (what == "item")
+        places = &refs.usesOfItem(parseNumber(number, CrossReferences::kFirstItem, CrossReferences::kLastItem, "item id"));
+    else if (what == "ai")
+        places = &refs.usesOfAiRecord(parseNumber(number, 0, ai_list::kRecordCount - 1, "AI record"));
+    else if (what == "monster")
+        places = &refs.usesOfMonster(parseNumber(number, 0, monster::kRecordCount - 1, "monster"));
+    else
+        throw CommandError("unknown kind '" + what + "' (item, ai or monster)");
+    for (const Place &place : *places)
+        out << describePlace(place) << '\n';
 }
 
 } // namespace talvek::cli

@@ -39,6 +39,11 @@ bool printDiff(const Options &options, const std::string &beforePath, const std:
 void printHistory(const std::string &romPath, std::ostream &out);
 // Puts a ROM back to its content just before restore point number (from 1), as a save of its own.
 void revertRom(const Options &options, const std::string &romPath, const std::string &number, bool force);
+// Prints every record name and text entry containing query, case-insensitively, one per line.
+void printMatches(const Options &options, const std::string &romPath, const std::string &query, std::ostream &out);
+// Prints where an item id, an AI record or a monster ("item", "ai", "monster") is used, one place per line.
+void printUses(const Options &options, const std::string &romPath, const std::string &what, const std::string &number,
+               std::ostream &out);
 void printInfo(const std::string &romPath, std::ostream &out);
 // Writes the JSON document of every record kind to outPath, or to out when outPath is empty.
 void exportRecords(const Options &options, const std::string &romPath, const std::string &outPath, std::ostream &out);

@@ -93,6 +93,17 @@ int main(int argc, char **argv)
     diff->add_option("B", diffAfter, "second image")->required();
     diff->add_flag("--json", diffJson, "print one JSON array");
 
+    std::string findRom, findText;
+    auto *find = app.add_subcommand("find", "every text entry and record name containing TEXT (case-insensitive)");
+    find->add_option("ROM", findRom, "ROM image")->required();
+    find->add_option("TEXT", findText, "text to find")->required();
+
+    std::string xrefRom, xrefKind, xrefNumber;
+    auto *xref = app.add_subcommand("xref", "where an item id (1 to 191), an AI record or a monster is used");
+    xref->add_option("ROM", xrefRom, "ROM image")->required();
+    xref->add_option("KIND", xrefKind, "item, ai or monster")->required()->check(CLI::IsMember({"item", "ai", "monster"}));
+    xref->add_option("N", xrefNumber, "item id, AI record or monster number (decimal, or hexadecimal with 0x)")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
@@ -134,6 +145,10 @@ int main(int argc, char **argv)
             printHistory(historyRom, std::cout);
         else if (*revert)
             revertRom(options, revertRomPath, revertNumber, revertForce);
+        else if (*find)
+            printMatches(options, findRom, findText, std::cout);
+        else if (*xref)
+            printUses(options, xrefRom, xrefKind, xrefNumber, std::cout);
         else if (*importCommand)
             importRecords(options, importRom, importJson, importOut);
     } catch (const CommandError &error) {

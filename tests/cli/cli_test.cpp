@@ -237,6 +237,32 @@ TEST(CliDiff, PrintsEachChangeAndAnswersWithItsExitCode)
     EXPECT_EQ(std::count(missing.out.begin(), missing.out.end(), '\n'), 1) << missing.out;
 }
 
+TEST(CliFindXref, FindTextAndNamesAndListWhereIdsAreUsed)
+{
+    test::TempDir dir;
+    const auto rom = quoted(dir.write("s.nes", test::sampleBytes()));
+    const auto found = cli("find " + rom + " 'BRONZE kn'");
+    EXPECT_EQ(found.status, 0);
+    EXPECT_EQ(found.out, "weapons 1 \"Bronze Knife\"\ntext 1 0: Bronze Knife\n");
+    const auto nothing = cli("find " + rom + " zzqq");
+    EXPECT_EQ(nothing.status, 0);
+    EXPECT_EQ(nothing.out, "");
+
+    // Item 0x31 in the sample: equipped by character 0 and sold in shop 6; hexadecimal and decimal alike.
+    const auto item = cli("xref " + rom + " item 0x31");
+    EXPECT_EQ(item.status, 0);
+    EXPECT_EQ(item.out, "characters 0 \"Aldo  \" equipment.right_hand\nshops 6 \"Gatea - Armor\" slots.2.item\n");
+    EXPECT_EQ(cli("xref " + rom + " item 49").out, item.out);
+    EXPECT_NE(cli("xref " + rom + " monster 1").out.find("monster_sets 18 3 (formations 18, 82)\n"), std::string::npos);
+
+    for (const char *bad : {"item 0", "item 192", "ai 135", "monster x", "spell 1"}) {
+        const auto run = cli("xref " + rom + " " + bad);
+        EXPECT_NE(run.status, 0) << bad;
+        EXPECT_FALSE(run.out.empty()) << bad;
+        EXPECT_EQ(run.out.find("characters"), std::string::npos) << bad;
+    }
+}
+
 TEST(CliHistory, ImportRecordsRevertRestoresAndHistoryListsThem)
 {
     test::TempDir dir;

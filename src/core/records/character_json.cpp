@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::string_view kStatKeys[kStatCount] = {"str", "agi", "vit", "int", "soul"};
 constexpr std::string_view kSkillKeys[kSkillCount] = {"fist", "shield", "knife", "cane", "spear", "sword", "axe", "bow"};
-constexpr std::string_view kSlotKeys[kSlotCount] = {"head", "body", "glove", "right_hand", "left_hand", "belt_1", "belt_2"};
 
 json_support::LabelAt itemNames(const RomImage &image, const TextTable &table, const IdList &list)
 {

@@ -50,6 +50,8 @@ inline constexpr std::array<std::string_view, kStatCount> kStatLabels{{"Str:", "
 // The seven equipment slots in record order, with the item ids each list offers.
 enum Slot { Head, Body, Glove, RightHand, LeftHand, Belt1, Belt2 };
 inline constexpr int kSlotCount = 7;
+// The slots' keys in the export's "equipment" object.
+inline constexpr std::string_view kSlotKeys[kSlotCount] = {"head", "body", "glove", "right_hand", "left_hand", "belt_1", "belt_2"};
 inline constexpr IdList kHandList{0, 0x31, 63};
 inline constexpr IdList kHeadList{0, 0x70, 10};
 inline constexpr IdList kBodyList{0, 0x7A, 20};

@@ -378,8 +378,7 @@ void addTextChanges(const RomImage &a, const TextTable &aNames, const RomImage &
 {
     std::optional<KeywordList> keywordsA, keywordsB; // built only when a text differs
     for (int group = 0; group < static_cast<int>(kTextGroups.size()); ++group) {
-        const TextGroup &g = kTextGroups[static_cast<std::size_t>(group)];
-        const int entries = g.kind == TextGroupKind::Prologue ? 1 : g.entries;
+        const int entries = textEntryCount(group);
         for (int entry = 0; entry < entries; ++entry) {
             const auto locationA = locateTextEntry(a, group, entry);
             const auto locationB = locateTextEntry(b, group, entry);
@@ -408,11 +407,6 @@ void addTextChanges(const RomImage &a, const TextTable &aNames, const RomImage &
                 ledger.claim(i);
         }
     }
-}
-
-std::string dumped(const Json &value)
-{
-    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 } // namespace
@@ -455,15 +449,15 @@ std::string describeChange(const ImageChange &change)
         if (change.index >= 0)
             line += " " + std::to_string(change.index);
         if (!change.name.empty())
-            line += " " + dumped(Json(change.name));
+            line += " " + json_support::printed(Json(change.name));
         line += ": ";
         if (!change.path.empty())
             line += change.path + " ";
-        return line + dumped(change.before) + " -> " + dumped(change.after);
+        return line + json_support::printed(change.before) + " -> " + json_support::printed(change.after);
     }
     case ImageChange::Type::Text:
-        return "text " + std::to_string(change.group) + " " + std::to_string(change.entry) + ": " + dumped(change.before)
-            + " -> " + dumped(change.after);
+        return "text " + std::to_string(change.group) + " " + std::to_string(change.entry) + ": " + json_support::printed(change.before)
+            + " -> " + json_support::printed(change.after);
     case ImageChange::Type::Bytes:
         break;
     }

@@ -2,6 +2,11 @@
 
 namespace talvek::json_support {
 
+std::string printed(const Json &value)
+{
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 std::int64_t asInteger(const Json &value, const std::string &path)
 {
     if (!value.is_number_integer())

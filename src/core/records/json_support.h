@@ -22,6 +22,9 @@ namespace json_support {
 
 using Json = nlohmann::ordered_json;
 
+// One line of JSON; a name with bytes that are not UTF-8 is printed with replacement characters.
+[[nodiscard]] std::string printed(const Json &value);
+
 [[nodiscard]] std::int64_t asInteger(const Json &value, const std::string &path);
 [[nodiscard]] bool asBool(const Json &value, const std::string &path);
 const Json &asArray(const Json &value, const std::string &path, std::size_t size);

@@ -48,6 +48,12 @@ TextEntryLocation locateTextEntry(const RomImage &image, int group, int entry)
     return location;
 }
 
+int textEntryCount(int group)
+{
+    const TextGroup &g = groupAt(group);
+    return g.kind == TextGroupKind::Prologue ? 1 : g.entries;
+}
+
 std::vector<std::string> textEntryLabels(const RomImage &image, int group, const TextTable &dte)
 {
     const TextGroup &g = groupAt(group);

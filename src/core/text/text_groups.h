@@ -65,6 +65,9 @@ struct TextEntryLocation {
 
 [[nodiscard]] TextEntryLocation locateTextEntry(const RomImage &image, int group, int entry);
 
+// How many entries a group has: the prologue is one text, the epilogue has none in the ROM.
+[[nodiscard]] int textEntryCount(int group);
+
 // The entry list of a group: decoded names, or "Dialogue n".
 [[nodiscard]] std::vector<std::string> textEntryLabels(const RomImage &image, int group, const TextTable &dte);
 
