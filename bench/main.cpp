@@ -70,7 +70,7 @@ struct Fixture {
         std::filesystem::remove(path);
         std::filesystem::remove_all(HistoryStore::folderFor(path));
     }
-    EditorContext context() { return {image, dte, plain, palette, services, saves}; }
+    EditorContext context() { return {image, dte, plain, palette, services, saves, navigation}; }
 
     TextTable dte, plain;
     NesPalette palette;
@@ -78,6 +78,7 @@ struct Fixture {
     std::string path;
     RomImage image;
     SaveState saves{{}, true, false, &dte, &dte};
+    EditorNavigation navigation;
 };
 
 Fixture &fixture()

@@ -35,7 +35,7 @@ protected:
         saves.onDisk = bytes;
     }
 
-    [[nodiscard]] EditorContext context() { return {image, table, plainTable, palette, services, saves}; }
+    [[nodiscard]] EditorContext context() { return {image, table, plainTable, palette, services, saves, navigation}; }
     [[nodiscard]] std::vector<std::uint8_t> savedFile() const { return readFile(image.path()); }
 
     template <typename Widget>
@@ -81,6 +81,7 @@ protected:
     ScriptedUiServices services;
     RomImage image;
     SaveState saves{{}, true, false, &table, &table};
+    EditorNavigation navigation;
 };
 
 } // namespace talvek::test

@@ -30,6 +30,8 @@ inline constexpr char kMagicPowerWarning[] =
     "it's not reversable. Use at your own risk.";
 
 [[nodiscard]] constexpr std::int64_t recordOffset(int k) { return kTableOffset + kRecordSize * k; }
+// The item id of a row; 0 for the first row, which stands for no item.
+[[nodiscard]] constexpr int itemIdOf(int row) { return row == 0 ? 0 : kFirstNameId + row - 1; }
 
 // The values as the dialog shows them.
 struct ArmorForm {

@@ -37,6 +37,8 @@ inline constexpr int kFirstOwnPalette = 10;
 inline constexpr int kCastSpellEntries = 136;
 
 [[nodiscard]] constexpr std::int64_t recordOffset(int i) { return kTableOffset + kRecordSize * i; }
+// The item id of a row; 0 for the first row, which stands for no item.
+[[nodiscard]] constexpr int itemIdOf(int row) { return row == 0 ? 0 : kFirstNameId + row - 1; }
 [[nodiscard]] std::string rowName(const RomImage &image, int i, const TextTable &table);
 [[nodiscard]] int paletteOf(const RomImage &image, int i);
 [[nodiscard]] std::string_view elementGroupCaption(std::optional<int> typePosition);

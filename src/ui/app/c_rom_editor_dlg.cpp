@@ -2,16 +2,20 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QSettings>
 #include <QPushButton>
 
 #include "app/c_about.h"
+#include "app/c_find_dlg.h"
+#include "app/opens_at_record.h"
 #include "app/c_history_dlg.h"
 #include "app/editor_context.h"
 #include "app/ui_services.h"
@@ -90,6 +94,10 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
     redoAction_->setObjectName(QStringLiteral("redoAction"));
     redoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     editMenu->addSeparator();
+    findAction_ = editMenu->addAction(QStringLiteral("Find..."));
+    findAction_->setObjectName(QStringLiteral("findAction"));
+    findAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    editMenu->addSeparator();
     recordHistoryAction_ = editMenu->addAction(QStringLiteral("Record restore points on save"));
     recordHistoryAction_->setObjectName(QStringLiteral("recordHistoryAction"));
     recordHistoryAction_->setCheckable(true);
@@ -106,6 +114,7 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
     connect(undoAction_, &QAction::triggered, this, &CRomEditorDlg::undoLastSave);
     connect(redoAction_, &QAction::triggered, this, &CRomEditorDlg::redoSave);
     connect(historyAction_, &QAction::triggered, this, &CRomEditorDlg::showHistory);
+    connect(findAction_, &QAction::triggered, this, &CRomEditorDlg::showFind);
 
     ui->pictureFf2Label->setPixmap(QPixmap(QStringLiteral(":/pictures/main_ff2.png")));
     ui->pictureGbaLabel->setPixmap(QPixmap(QStringLiteral(":/pictures/main_gba.png")));
@@ -206,6 +215,9 @@ void CRomEditorDlg::updateImageActions()
     applyPatchAction_->setEnabled(image_.isLoaded());
     ui->checkVersionButton->setEnabled(image_.isLoaded());
     historyAction_->setEnabled(image_.isLoaded());
+    findAction_->setEnabled(image_.isLoaded() && image_.holdsGameLayout());
+    if (findWindow_ && findWindow_->isVisible())
+        findWindow_->refresh(dteTable());
     updateHistoryActions();
 }
 
@@ -485,12 +497,54 @@ const TextTable &CRomEditorDlg::plainTable() const
     return image_.isPrototype() ? prototypeTable_ : standardTable_;
 }
 
-void CRomEditorDlg::launchEditor(EditorKind kind)
+void CRomEditorDlg::showFind()
 {
-    if (const auto refusal = editorRefusal(kind, image_)) {
-        services_.showMessage(this, fromUtf8(*refusal));
+    if (!image_.isLoaded())
         return;
+    if (!findWindow_) {
+        findWindow_ = new CFindDlg(image_, this);
+        connect(findWindow_, &CFindDlg::placeChosen, this, [this](const Place &place) {
+            openPlace(place);
+            // Back to the results, with the names as the editor left them.
+            if (image_.isLoaded())
+                showFind();
+        });
     }
+    findWindow_->refresh(dteTable());
+    findWindow_->show();
+    findWindow_->raise();
+    findWindow_->activateWindow();
+    findWindow_->searchEdit()->setFocus();
+    findWindow_->searchEdit()->selectAll();
+}
+
+void CRomEditorDlg::openPlace(const Place &place)
+{
+    if (const auto target = editorTargetOf(place))
+        launchEditor(target->kind, target);
+}
+
+void CRomEditorDlg::launchEditor(EditorKind kind, std::optional<EditorTarget> target)
+{
+    // A "Where used" row closes its editor and names the next place: the loop opens it.
+    for (;;) {
+        if (const auto refusal = editorRefusal(kind, image_)) {
+            services_.showMessage(this, fromUtf8(*refusal));
+            return;
+        }
+        navigation_.next.reset();
+        runEditor(kind, target);
+        if (!navigation_.next)
+            return;
+        target = editorTargetOf(*std::exchange(navigation_.next, std::nullopt));
+        if (!target)
+            return;
+        kind = target->kind;
+    }
+}
+
+void CRomEditorDlg::runEditor(EditorKind kind, const std::optional<EditorTarget> &target)
+{
     const EditorContext context = editorContext();
     std::unique_ptr<QDialog> editor;
     switch (kind) {
@@ -504,13 +558,15 @@ void CRomEditorDlg::launchEditor(EditorKind kind)
     case EditorKind::Shop: editor = std::make_unique<CShop>(context, this); break;
     case EditorKind::Formation: editor = std::make_unique<CFormation>(context, this); break;
     }
+    if (auto *selectable = dynamic_cast<OpensAtRecord *>(editor.get()); selectable && target)
+        selectable->openAt(*target);
     services_.runDialog(*editor);
     updateHistoryActions();
 }
 
 EditorContext CRomEditorDlg::editorContext()
 {
-    return {image_, dteTable(), plainTable(), palette_, services_, saves_};
+    return {image_, dteTable(), plainTable(), palette_, services_, saves_, navigation_};
 }
 
 void CRomEditorDlg::checkVersion()

@@ -11,6 +11,7 @@
 #include "rom/editor_contract.h"
 #include "rom/nes_palette.h"
 #include "rom/rom_image.h"
+#include "search/editor_target.h"
 #include "text/text_table.h"
 
 class QAction;
@@ -25,6 +26,7 @@ class CRomEditorDlg;
 
 namespace talvek {
 
+class CFindDlg;
 class CHistoryDlg;
 class UiServices;
 
@@ -48,7 +50,13 @@ public:
 
     // Runs an editor under the editor contract: refused with its own message when the image is
     // 16 MiB (or unsuitable), otherwise built on the shared image and run modally.
-    void launchEditor(EditorKind kind);
+    // With a target, the editor opens at that record (or text entry). A place chosen in the editor's "Where
+    // used" list opens next, once it has closed.
+    void launchEditor(EditorKind kind, std::optional<EditorTarget> target = std::nullopt);
+    // Opens the editor that shows a place, at that place.
+    void openPlace(const Place &place);
+    // "Find...": the Find window beside this one, searching the image as it is now.
+    void showFind();
     [[nodiscard]] static bool editorAvailable(EditorKind kind);
 
     [[nodiscard]] const RomImage &image() const { return image_; }
@@ -64,6 +72,8 @@ public:
     [[nodiscard]] QAction *historyAction() const { return historyAction_; }
     [[nodiscard]] QAction *recordHistoryAction() const { return recordHistoryAction_; }
     [[nodiscard]] CHistoryDlg *historyWindow() const { return historyWindow_; }
+    [[nodiscard]] QAction *findAction() const { return findAction_; }
+    [[nodiscard]] CFindDlg *findWindow() const { return findWindow_; }
 
     // "Undo last save" and "Redo": the file is moved through its restore points, and the image with it.
     void undoLastSave();
@@ -92,6 +102,7 @@ protected:
 
 private:
     void loadDataFiles();
+    void runEditor(EditorKind kind, const std::optional<EditorTarget> &target);
     void rememberRecentFile(const QString &path);
     void fillRecentFilesMenu();
     void updateImageActions();
@@ -125,6 +136,7 @@ private:
     NesPalette palette_;
     std::vector<std::uint8_t> openedBytes_; // the image as it was opened, for patches
     SaveState saves_;
+    EditorNavigation navigation_;
     QAction *openRomAction_ = nullptr;
     QAction *createPatchAction_ = nullptr;
     QAction *applyPatchAction_ = nullptr;
@@ -135,6 +147,8 @@ private:
     QAction *historyAction_ = nullptr;
     QAction *recordHistoryAction_ = nullptr;
     CHistoryDlg *historyWindow_ = nullptr;
+    QAction *findAction_ = nullptr;
+    CFindDlg *findWindow_ = nullptr;
 };
 
 } // namespace talvek

@@ -5,9 +5,30 @@
 #include "records/image_diff.h"
 #include "rom/rom_file.h"
 
+#include <QDialog>
 #include <QStringList>
 
+#include "search/editor_target.h"
+
 namespace talvek {
+
+bool fieldsDifferFromImage(const RomImage &image, const std::function<void(RomImage &)> &store)
+{
+    RomImage scratch = image;
+    store(scratch);
+    return scratch.bytes() != image.bytes();
+}
+
+bool goToPlace(const EditorContext &context, QDialog *editor, const Place &place, bool fieldsChanged)
+{
+    if (!editorTargetOf(place))
+        return false; // a shared entry that no record uses
+    if (fieldsChanged && !context.services.askYesNo(editor, QString::fromUtf8(kLeaveUnsavedQuestion)))
+        return false;
+    context.navigation.next = place;
+    editor->reject();
+    return true;
+}
 
 bool recolorBattlePalette(const EditorContext &context, QWidget *parent, int palette, int color)
 {

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "history/recorded_save.h"
 #include "rom/nes_palette.h"
 #include "rom/rom_image.h"
+#include "search/place.h"
 #include "text/text_table.h"
 
+class QDialog;
 class QWidget;
 
 namespace talvek {
@@ -24,6 +28,11 @@ struct SaveState {
     const TextTable *prototypeNames = nullptr;
 };
 
+// A place the user chose in an editor's "Where used" list: the main window opens it once that editor closed.
+struct EditorNavigation {
+    std::optional<Place> next;
+};
+
 // What the main window lends an editor: the shared image (never a copy), the tables of the image's set,
 // the NES palette, and the services for messages and sub-dialogs.
 struct EditorContext {
@@ -33,6 +42,7 @@ struct EditorContext {
     const NesPalette &palette;
     UiServices &services;
     SaveState &saves;
+    EditorNavigation &navigation;
 };
 
 inline constexpr char kChangedOnDiskQuestion[] = "The ROM file has changed on disk since it was opened. Overwrite it?";
@@ -44,6 +54,16 @@ bool saveWholeImage(const EditorContext &context, QWidget *parent);
 
 // The summary a restore point of the state's ROM is given: the first change in the editors' terms.
 [[nodiscard]] ChangeSummarizer restorePointSummarizer(const SaveState &saves);
+
+inline constexpr char kLeaveUnsavedQuestion[] =
+    "The record on screen has changes that are not saved. Go to the other record and lose them?";
+
+// Whether storing the fields on screen (store writes them into the image it is given) would change a byte.
+[[nodiscard]] bool fieldsDifferFromImage(const RomImage &image, const std::function<void(RomImage &)> &store);
+
+// A "Where used" row was chosen: when the fields on screen are not saved, asks first (No stays); then the
+// editor closes and the main window opens the place. False when the editor stays.
+bool goToPlace(const EditorContext &context, QDialog *editor, const Place &place, bool fieldsChanged);
 
 // A click on a battle-palette colour square: the colour picker opens on that colour, and on OK the new colour
 // is written into the image at once, to reach the file with the next Save of any editor. True when it was.

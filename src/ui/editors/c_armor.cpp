@@ -4,6 +4,7 @@
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
 #include "app/ui_services.h"
+#include "app/where_used_list.h"
 #include "records/armor_json.h"
 #include "records/armor_record.h"
 #include "ui_c_armor.h"
@@ -32,11 +33,26 @@ CArmor::CArmor(const EditorContext &context, QWidget *parent)
     addRecordOffsetLabel(
         ui->armorList, [this](int row) { return armor::recordOffset(row) + context_.image.romBase(); },
         QStringLiteral("recordOffsetLabel"));
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    whereUsed_ = WhereUsedList::addTo(this, ui->armorList, context_, [this](RomImage &image) { storeFields(image, selectedRecord()); });
     ui->armorList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->armorList);
 }
 
 CArmor::~CArmor() = default;
+
+void CArmor::openAt(const EditorTarget &target)
+{
+    if (target.record >= 0 && target.record < armor::kRecordCount)
+        ui->armorList->setCurrentRow(target.record);
+}
+
+void CArmor::showWhereUsed()
+{
+    if (whereUsed_)
+        whereUsed_->showPlaces(refs_.usesOfItem(armor::itemIdOf(selectedRecord())),
+                               ui->armorList->currentItem() ? ui->armorList->currentItem()->text() : QString());
+}
 
 int CArmor::selectedRecord() const
 {
@@ -53,11 +69,22 @@ void CArmor::showRecord(int k)
         elementChecks_[bit]->setChecked(record.elementalDefense & (1u << bit));
     form::selectPosition(ui->statBoostCombo, record.statBoostPosition);
     form::setDecimal(ui->magicDefenseEdit, record.magicDefense);
+    showWhereUsed();
 }
 
 void CArmor::save()
 {
     const int k = selectedRecord();
+    if (form::positionOf(ui->statBoostCombo) == armor::kMagicPowerPosition)
+        context_.services.showMessage(this, QString::fromUtf8(armor::kMagicPowerWarning));
+    storeFields(context_.image, k);
+    saveWholeImage(context_, this);
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    showRecord(k);
+}
+
+void CArmor::storeFields(RomImage &image, int k) const
+{
     armor::ArmorForm record;
     record.defense = form::decimalOf(ui->defenseEdit);
     record.evadePenalty = form::decimalOf(ui->evadePenaltyEdit);
@@ -67,12 +94,7 @@ void CArmor::save()
             record.elementalDefense |= static_cast<std::uint8_t>(1u << bit);
     record.statBoostPosition = form::positionOf(ui->statBoostCombo);
     record.magicDefense = form::decimalOf(ui->magicDefenseEdit);
-    if (record.statBoostPosition == armor::kMagicPowerPosition)
-        context_.services.showMessage(this, QString::fromUtf8(armor::kMagicPowerWarning));
-
-    armor::store(context_.image, k, record);
-    saveWholeImage(context_, this);
-    showRecord(k);
+    armor::store(image, k, record);
 }
 
 } // namespace talvek

@@ -92,6 +92,12 @@ CCharacter::CCharacter(const EditorContext &context, QWidget *parent)
 
 CCharacter::~CCharacter() = default;
 
+void CCharacter::openAt(const EditorTarget &target)
+{
+    if (target.record >= 0 && target.record < ui->characterList->count())
+        ui->characterList->setCurrentRow(target.record);
+}
+
 void CCharacter::fillItemList(QComboBox *combo, const IdList &list)
 {
     // Position 0 ("--none--" or "--unarmed--") comes from the form; names follow.

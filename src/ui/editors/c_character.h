@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "app/editor_context.h"
+#include "app/opens_at_record.h"
 #include "records/character_record.h"
 
 class QComboBox;
@@ -18,11 +19,12 @@ class CCharacter;
 namespace talvek {
 
 // "Character Editor": the nine characters' records and the party's gil.
-class CCharacter : public QDialog {
+class CCharacter : public QDialog, public OpensAtRecord {
     Q_OBJECT
 public:
     explicit CCharacter(const EditorContext &context, QWidget *parent = nullptr);
     ~CCharacter() override;
+    void openAt(const EditorTarget &target) override;
 
 private:
     void fillItemList(QComboBox *combo, const IdList &list);

@@ -80,6 +80,12 @@ CFormation::CFormation(const EditorContext &context, QWidget *parent)
 
 CFormation::~CFormation() = default;
 
+void CFormation::openAt(const EditorTarget &target)
+{
+    if (target.record >= 0 && target.record < ui->formationList->count())
+        ui->formationList->setCurrentRow(target.record);
+}
+
 int CFormation::selectedFormation() const
 {
     return std::max(ui->formationList->currentRow(), 0);

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "app/editor_context.h"
+#include "app/opens_at_record.h"
 #include "records/formation_record.h"
 
 class QCheckBox;
@@ -19,11 +20,12 @@ class CFormation;
 namespace talvek {
 
 // "Battle Formations Editor": formations, their shared monster and quantity sets and their palettes.
-class CFormation : public QDialog {
+class CFormation : public QDialog, public OpensAtRecord {
     Q_OBJECT
 public:
     explicit CFormation(const EditorContext &context, QWidget *parent = nullptr);
     ~CFormation() override;
+    void openAt(const EditorTarget &target) override;
 
 private:
     void showFormation(int f);

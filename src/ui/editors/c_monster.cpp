@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/where_used_list.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
@@ -140,11 +141,19 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
     addRecordOffsetLabel(
         ui->monsterList, [this](int row) { return monster::recordOffset(row) + context_.image.romBase(); },
         QStringLiteral("recordOffsetLabel"));
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    whereUsed_ = WhereUsedList::addTo(this, ui->monsterList, context_, [this](RomImage &image) { storeFields(image, selectedMonster()); });
     ui->monsterList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->monsterList);
 }
 
 CMonster::~CMonster() = default;
+
+void CMonster::openAt(const EditorTarget &target)
+{
+    if (target.record >= 0 && target.record < monster::kRecordCount)
+        ui->monsterList->setCurrentRow(target.record);
+}
 
 int CMonster::selectedMonster() const
 {
@@ -183,6 +192,8 @@ void CMonster::showMonster(int m)
     showValues();
     setUpAttacks();
     showDrops();
+    if (whereUsed_)
+        whereUsed_->showPlaces(refs_.usesOfMonster(m), ui->monsterList->item(m)->text());
 }
 
 void CMonster::showValues()
@@ -307,6 +318,14 @@ void CMonster::updateUsage()
 void CMonster::save()
 {
     const int m = selectedMonster();
+    storeFields(context_.image, m);
+    saveWholeImage(context_, this);
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    showMonster(m);
+}
+
+void CMonster::storeFields(RomImage &image, int m) const
+{
     MonsterForm form = indexesShown();
     // Only what the user changed is written: two boxes on one shared entry never overwrite each other's edit.
     using form::editedDecimal;
@@ -332,9 +351,7 @@ void CMonster::save()
     for (std::size_t i = 0; i < drops_.size(); ++i)
         form.drops[i] = {drops_[i].gil->isChecked(), std::max(drops_[i].combo->currentIndex(), 0),
                          form::editedDecimal(drops_[i].amount)};
-    store(context_.image, m, form);
-    saveWholeImage(context_, this);
-    showMonster(m);
+    store(image, m, form);
 }
 
 } // namespace talvek

@@ -8,6 +8,8 @@
 #include <QDialog>
 
 #include "app/editor_context.h"
+#include "app/opens_at_record.h"
+#include "search/cross_references.h"
 #include "editors/added_effect_controls.h"
 #include "records/monster_record.h"
 
@@ -23,11 +25,12 @@ class CMonster;
 namespace talvek {
 
 // "Monster Editor": the 128 monsters, their shared statistic tables, AI scripts and spoils.
-class CMonster : public QDialog {
+class CMonster : public QDialog, public OpensAtRecord {
     Q_OBJECT
 public:
     explicit CMonster(const EditorContext &context, QWidget *parent = nullptr);
     ~CMonster() override;
+    void openAt(const EditorTarget &target) override;
 
 private:
     struct DropRow {
@@ -47,6 +50,8 @@ private:
     void dropChosen(int row);
     void updateUsage();
     void save();
+    // Writes the fields on screen into monster m of image.
+    void storeFields(RomImage &image, int m) const;
     [[nodiscard]] monster::MonsterForm indexesShown() const;
     [[nodiscard]] int selectedMonster() const;
 
@@ -59,6 +64,8 @@ private:
     std::unique_ptr<AddedEffectControls> addedEffect_;
     std::array<DropRow, monster::kDropsPerSet> drops_{};
     std::array<RowList, monster::kDropsPerSet> rowLists_{}; // what each drop combo holds now
+    CrossReferences refs_;
+    class WhereUsedList *whereUsed_ = nullptr;
 };
 
 } // namespace talvek

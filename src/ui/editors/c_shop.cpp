@@ -1,5 +1,8 @@
 #include "c_shop.h"
 
+#include <QApplication>
+
+#include "app/where_used_list.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
@@ -47,11 +50,35 @@ CShop::CShop(const EditorContext &context, QWidget *parent)
     addRecordOffsetLabel(
         ui->shopList, [this](int row) { return shop::recordOffset(row) + context_.image.romBase(); },
         QStringLiteral("recordOffsetLabel"));
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    whereUsed_ = WhereUsedList::addTo(this, ui->shopList, context_, [this](RomImage &image) { storeFields(image, selectedShop()); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        for (std::size_t k = 0; k < slots_.size(); ++k)
+            if (now == slots_[k].item && whereUsedSlot_ != k) {
+                whereUsedSlot_ = k;
+                showWhereUsed();
+            }
+    });
     ui->shopList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->shopList);
 }
 
 CShop::~CShop() = default;
+
+void CShop::openAt(const EditorTarget &target)
+{
+    if (target.record >= 0 && target.record < shop::kRecordCount)
+        ui->shopList->setCurrentRow(target.record);
+}
+
+void CShop::showWhereUsed()
+{
+    if (!whereUsed_)
+        return;
+    const QComboBox *item = slots_[whereUsedSlot_].item;
+    whereUsed_->showPlaces(refs_.usesOfItem(item->currentIndex()),
+                           QStringLiteral("slot %1, %2").arg(whereUsedSlot_ + 1).arg(item->currentText()));
+}
 
 int CShop::selectedShop() const
 {
@@ -78,6 +105,7 @@ void CShop::showShop(int s)
         form::setDecimal(slots_[k].buy, slot.buy.value_or(0));
         showSellPrice(k);
     }
+    showWhereUsed();
 }
 
 void CShop::showSellPrice(std::size_t k)
@@ -101,19 +129,27 @@ void CShop::itemChosen(std::size_t k, int position)
     slots_[k].price->setCurrentIndex(0);
     form::setDecimal(slots_[k].buy, shop::buyPrice(context_.image, 0));
     showSellPrice(k);
+    whereUsedSlot_ = k;
+    showWhereUsed();
 }
 
 void CShop::save()
 {
     const int s = selectedShop();
+    storeFields(context_.image, s);
+    saveWholeImage(context_, this);
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    fillPrices();
+    showShop(s);
+}
+
+void CShop::storeFields(RomImage &image, int s) const
+{
     shop::ShopForm record;
     for (std::size_t k = 0; k < slots_.size(); ++k)
         record.shopSlots[k] = {form::positionOf(slots_[k].item), form::positionOf(slots_[k].price),
                                form::editedDecimal(slots_[k].buy), form::editedDecimal(slots_[k].sell)};
-    shop::store(context_.image, s, record);
-    saveWholeImage(context_, this);
-    fillPrices();
-    showShop(s);
+    shop::store(image, s, record);
 }
 
 } // namespace talvek

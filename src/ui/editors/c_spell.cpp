@@ -1,5 +1,6 @@
 #include "c_spell.h"
 
+#include "app/where_used_list.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
@@ -75,12 +76,24 @@ CSpell::CSpell(const EditorContext &context, QWidget *parent)
     addRecordOffsetLabel(
         ui->aiList, [this](int row) { return ai_list::recordOffset(row) + context_.image.romBase(); },
         QStringLiteral("aiRecordOffsetLabel"));
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    whereUsed_ = WhereUsedList::addTo(this, ui->aiList, context_, [this](RomImage &image) { storeFields(image, selectedSpell()); });
+    whereUsed_->setToolTip(QStringLiteral("Where the selected AI record is used"));
     ui->spellList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->spellList);
     ui->aiList->setCurrentRow(0);
 }
 
 CSpell::~CSpell() = default;
+
+void CSpell::openAt(const EditorTarget &target)
+{
+    QListWidget *list = target.aiRecord ? ui->aiList : ui->spellList;
+    if (target.record >= 0 && target.record < list->count()) {
+        list->setCurrentRow(target.record);
+        list->setFocus();
+    }
+}
 
 int CSpell::selectedSpell() const
 {
@@ -131,6 +144,8 @@ void CSpell::showAiRecord(int j)
     ui->targetingList->setCurrentRow(record.targetingRow.value_or(-1));
     form::setDecimal(ui->consumptionRateEdit, record.consumptionRate.value_or(0));
     updateAiRowText();
+    if (whereUsed_)
+        whereUsed_->showPlaces(refs_.usesOfAiRecord(j), QStringLiteral("AI record %1").arg(j));
 }
 
 void CSpell::updateAiRowText()
@@ -171,6 +186,16 @@ void CSpell::editColor(int color)
 void CSpell::save()
 {
     const int s = selectedSpell();
+    storeFields(context_.image, s);
+    saveWholeImage(context_, this);
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    showSpell(s); // the AI controls are not refreshed
+    if (const int j = ui->aiList->currentRow(); j >= 0 && whereUsed_)
+        whereUsed_->showPlaces(refs_.usesOfAiRecord(j), QStringLiteral("AI record %1").arg(j));
+}
+
+void CSpell::storeFields(RomImage &image, int s) const
+{
     spell::SpellForm record;
     record.type = rowOf(ui->spellTypeList);
     record.accuracyModifier = form::editedDecimal(ui->accuracyModifierEdit);
@@ -182,7 +207,7 @@ void CSpell::save()
         record.status[box] = statusChecks_[box]->isChecked(); // hidden boxes keep their bits
     record.palette = palette_;
     record.animation = form::editedHex(ui->animationEdit);
-    spell::store(context_.image, s, record);
+    spell::store(image, s, record);
 
     if (const int j = ui->aiList->currentRow(); j >= 0) {
         ai_list::AiForm ai;
@@ -191,10 +216,8 @@ void CSpell::save()
         ai.accuracy = form::editedDecimal(ui->aiAccuracyEdit);
         ai.targetingRow = rowOf(ui->targetingList);
         ai.consumptionRate = form::editedDecimal(ui->consumptionRateEdit);
-        ai_list::store(context_.image, j, ai);
+        ai_list::store(image, j, ai);
     }
-    saveWholeImage(context_, this);
-    showSpell(s); // the AI controls are not refreshed
 }
 
 } // namespace talvek

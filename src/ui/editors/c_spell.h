@@ -8,6 +8,8 @@
 #include <QDialog>
 
 #include "app/editor_context.h"
+#include "app/opens_at_record.h"
+#include "search/cross_references.h"
 
 class QCheckBox;
 
@@ -18,11 +20,13 @@ class CSpell;
 namespace talvek {
 
 // "Spells Editor": the 70 spell records and the 135 AI records; Save writes the selected one of each.
-class CSpell : public QDialog {
+class CSpell : public QDialog, public OpensAtRecord {
     Q_OBJECT
 public:
     explicit CSpell(const EditorContext &context, QWidget *parent = nullptr);
     ~CSpell() override;
+    // A spell, or with target.aiRecord an AI record.
+    void openAt(const EditorTarget &target) override;
 
 private:
     void showSpell(int s);
@@ -33,6 +37,8 @@ private:
     void changePalette();
     void editColor(int color);
     void save();
+    // Writes the fields on screen into spell s and the selected AI record of image.
+    void storeFields(RomImage &image, int s) const;
     [[nodiscard]] int selectedSpell() const;
 
     std::unique_ptr<Ui::CSpell> ui;
@@ -41,6 +47,8 @@ private:
     std::array<QCheckBox *, 8> elementChecks_{};
     std::array<QCheckBox *, 7> statusChecks_{};
     int palette_ = 0;
+    CrossReferences refs_;
+    class WhereUsedList *whereUsed_ = nullptr;
 };
 
 } // namespace talvek

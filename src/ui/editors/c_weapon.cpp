@@ -4,6 +4,7 @@
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
 #include "app/ui_services.h"
+#include "app/where_used_list.h"
 #include "graphics/swatch_geometry.h"
 #include "records/weapon_record.h"
 #include "ui_c_weapon.h"
@@ -54,11 +55,19 @@ CWeapon::CWeapon(const EditorContext &context, QWidget *parent)
     addRecordOffsetLabel(
         ui->weaponList, [this](int row) { return weapon::recordOffset(row) + context_.image.romBase(); },
         QStringLiteral("recordOffsetLabel"));
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    whereUsed_ = WhereUsedList::addTo(this, ui->weaponList, context_, [this](RomImage &image) { storeFields(image, selectedRecord()); });
     ui->weaponList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->weaponList);
 }
 
 CWeapon::~CWeapon() = default;
+
+void CWeapon::openAt(const EditorTarget &target)
+{
+    if (target.record >= 0 && target.record < weapon::kRecordCount)
+        ui->weaponList->setCurrentRow(target.record);
+}
 
 int CWeapon::selectedRecord() const
 {
@@ -86,6 +95,8 @@ void CWeapon::showRecord(int i)
     form::selectPosition(ui->castSpellCombo, record.castSpellEntry);
     const auto caption = weapon::elementGroupCaption(record.type);
     ui->elementGroup->setTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    if (whereUsed_)
+        whereUsed_->showPlaces(refs_.usesOfItem(weapon::itemIdOf(i)), ui->weaponList->item(i)->text());
 }
 
 void CWeapon::showPalette()
@@ -115,6 +126,14 @@ void CWeapon::editColor(int color)
 void CWeapon::save()
 {
     const int i = selectedRecord();
+    storeFields(context_.image, i);
+    saveWholeImage(context_, this);
+    refs_ = CrossReferences::build(context_.image, context_.table);
+    showRecord(i);
+}
+
+void CWeapon::storeFields(RomImage &image, int i) const
+{
     weapon::WeaponForm record;
     record.type = form::positionOf(ui->typeCombo);
     record.accuracy = form::editedDecimal(ui->accuracyEdit);
@@ -131,9 +150,7 @@ void CWeapon::save()
     record.ailments = addedEffect_->ailments();
     record.castSpellEntry = form::positionOf(ui->castSpellCombo);
     record.palette = palette_;
-    weapon::store(context_.image, i, record);
-    saveWholeImage(context_, this);
-    showRecord(i);
+    weapon::store(image, i, record);
 }
 
 } // namespace talvek

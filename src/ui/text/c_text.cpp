@@ -72,6 +72,15 @@ CText::CText(const EditorContext &context, QWidget *parent)
 
 CText::~CText() = default;
 
+void CText::openAt(const EditorTarget &target)
+{
+    if (target.record < 0 || target.record >= ui->groupList->count())
+        return;
+    ui->groupList->setCurrentRow(target.record);
+    if (target.entry >= 0 && target.entry < ui->entryList->count())
+        ui->entryList->setCurrentRow(target.entry);
+}
+
 int CText::group() const
 {
     return std::max(ui->groupList->currentRow(), 0);

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "app/editor_context.h"
+#include "app/opens_at_record.h"
 #include "text/keyword_list.h"
 #include "text/text_groups.h"
 
@@ -15,11 +16,13 @@ class CText;
 namespace talvek {
 
 // "Text Editor": the sixteen text groups, edited and saved in place through the codec.
-class CText : public QDialog {
+class CText : public QDialog, public OpensAtRecord {
     Q_OBJECT
 public:
     explicit CText(const EditorContext &context, QWidget *parent = nullptr);
     ~CText() override;
+    // Selects group target.record and its entry target.entry.
+    void openAt(const EditorTarget &target) override;
 
     static const char *const kHelpText;
 
