@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "app/editor_context.h"
@@ -26,6 +28,9 @@
 #include "records/image_diff.h"
 #include "records/record_json.h"
 #include "records/weapon_record.h"
+#include "search/cross_references.h"
+#include "search/text_search.h"
+#include "app/c_find_dlg.h"
 #include "rom/rom_file.h"
 #include "sample/sample_image_builder.h"
 #include "text/c_text.h"
@@ -250,6 +255,46 @@ void applyBps(benchmark::State &state)
         benchmark::DoNotOptimize(bps::applyPatch(fixture().image.bytes(), patch));
 }
 
+// Reading every name and text of the image, then finding a two-letter string in them: a search from scratch.
+void searchWholeImage(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state) {
+        const TextSearch search = TextSearch::build(f.image, f.dte);
+        benchmark::DoNotOptimize(search.find({"er"}).size());
+    }
+}
+
+void findInBuiltIndex(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    const TextSearch search = TextSearch::build(f.image, f.dte);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search.find({"er"}).size());
+}
+
+void buildCrossReferences(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CrossReferences::build(f.image, f.dte).usesOfItem(1).size());
+}
+
+// One keystroke in the Find window: the list filtered again and refilled, alternating a short and a longer query
+// so every iteration changes the results.
+void findWindowKeystroke(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    CFindDlg find(f.image, nullptr);
+    find.refresh(f.dte);
+    bool longer = false;
+    for (auto _ : state) {
+        find.searchEdit()->setText(longer ? QStringLiteral("he") : QStringLiteral("h"));
+        longer = !longer;
+        benchmark::DoNotOptimize(find.resultList()->count());
+    }
+}
+
 } // namespace
 
 BENCHMARK(openDialog<CArmor>)->Name("open/Armor")->Unit(benchmark::kMillisecond);
@@ -278,6 +323,10 @@ BENCHMARK(createBps)->Name("patch/create BPS, 300 scattered changes")->Unit(benc
 BENCHMARK(applyBps)->Name("patch/apply BPS, 300 scattered changes")->Unit(benchmark::kMillisecond);
 BENCHMARK(recordedSave)->Name("history/save with restore point")->Unit(benchmark::kMillisecond);
 BENCHMARK(diffHundredFields)->Name("history/diff of 100 changed fields")->Unit(benchmark::kMillisecond);
+BENCHMARK(searchWholeImage)->Name("find/read and search the whole image for \"er\"")->Unit(benchmark::kMillisecond);
+BENCHMARK(findInBuiltIndex)->Name("find/search a read index for \"er\"")->Unit(benchmark::kMillisecond);
+BENCHMARK(buildCrossReferences)->Name("find/build the cross-reference index")->Unit(benchmark::kMillisecond);
+BENCHMARK(findWindowKeystroke)->Name("find/Find window, one keystroke")->Unit(benchmark::kMillisecond);
 BENCHMARK(listThousandPoints)->Name("history/read 1000 restore points")->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char **argv)

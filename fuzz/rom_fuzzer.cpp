@@ -1,10 +1,13 @@
-// Opening an arbitrary image of each size class: identification, every record kind's read and export, text.
+// Opening an arbitrary image of each size class: identification, every record kind's read and export, text,
+// find and cross-references.
 #include <cstdint>
 #include <vector>
 
 #include "records/record_json.h"
 #include "rom/release_identifier.h"
 #include "rom/rom_image.h"
+#include "search/cross_references.h"
+#include "search/text_search.h"
 #include "text/keyword_list.h"
 #include "text/text_groups.h"
 #include "text/text_table.h"
@@ -42,5 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto keywords = KeywordList::build(image, table);
     for (int group = 0; group < static_cast<int>(kTextGroups.size()); group += 3)
         (void)readTextEntry(image, group, locateTextEntry(image, group, data[0] % 9), table, keywords);
+    const auto refs = CrossReferences::build(image, table);
+    for (int id = 0; id < 256; ++id)
+        for (const Place &place : refs.usesOfItem(id))
+            (void)describePlace(place);
+    (void)TextSearch::build(image, table).find({"A"});
     return 0;
 }

@@ -11,8 +11,10 @@
 #include <QComboBox>
 #include <QListWidget>
 
+#include <QLineEdit>
 #include <QTreeWidget>
 
+#include "app/c_find_dlg.h"
 #include "app/c_history_dlg.h"
 #include "app/c_rom_editor_dlg.h"
 #include "app/editor_context.h"
@@ -142,6 +144,15 @@ int main(int argc, char **argv)
             history->findChild<QTreeWidget *>(QStringLiteral("pointList"))->topLevelItem(1));
         services.save(*history, QStringLiteral("history"));
         history->close();
+    }
+
+    // Find, with the results of a search for a word in names and dialogue.
+    {
+        mainWindow.showFind();
+        auto *find = mainWindow.findWindow();
+        find->searchEdit()->setText(QStringLiteral("herb"));
+        services.save(*find, QStringLiteral("find"));
+        find->close();
     }
 
     mainWindow.loadRom(gba);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -161,6 +163,27 @@ TEST_F(FindTest, AWhereUsedRowOpensTheUsingRecordInItsEditor)
     EXPECT_EQ(editors[1].title, "Shop Editor");
     EXPECT_EQ(editors[1].rows["shopList"], 3);
     EXPECT_TRUE(services.questions.empty()) << "nothing was edited: no question";
+}
+
+TEST_F(FindTest, TheShopListsWhereTheItemOfTheSlotChosenIsUsed)
+{
+    auto window = startOn(test::sampleBytes());
+    QStringList titles, firstRows;
+    watchEditors([&](QDialog &dialog, int) {
+        auto *group = dialog.findChild<QGroupBox *>(QStringLiteral("whereUsedGroup"));
+        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("whereUsedList"));
+        titles << group->title();
+        auto *item = dialog.findChild<QComboBox *>(QStringLiteral("item2Combo"));
+        item->setCurrentIndex(weapon::itemIdOf(1));
+        emit item->activated(weapon::itemIdOf(1)); // as a choice in the drop-down
+        titles << group->title();
+        firstRows << list->item(0)->text();
+    });
+    window->launchEditor(EditorKind::Shop, EditorTarget{EditorKind::Shop, 5});
+    ASSERT_EQ(titles.size(), 2);
+    EXPECT_TRUE(titles[0].startsWith(QStringLiteral("Where used: slot 1, "))) << titles[0].toStdString();
+    EXPECT_EQ(titles[1].toStdString(), "Where used: slot 2, Bronze Knife (2)");
+    EXPECT_EQ(firstRows[0].toStdString(), "characters 0 \"Aldo  \" equipment.right_hand");
 }
 
 TEST_F(FindTest, LeavingEditedFieldsForAWhereUsedRowAsksFirst)
