@@ -38,7 +38,14 @@ TextSearch TextSearch::build(const RomImage &image, const TextTable &dte)
         std::string lower = folded(text);
         search.entries_.push_back({std::move(place), std::move(text), std::move(lower)});
     };
-    for (NamedKind &named : recordNames(image, dte))
+    std::vector<NamedKind> kinds = recordNames(image, dte);
+    std::size_t count = 0;
+    for (const NamedKind &named : kinds)
+        count += named.names.size();
+    for (int group = 0; group < static_cast<int>(kTextGroups.size()); ++group)
+        count += static_cast<std::size_t>(textEntryCount(group));
+    search.entries_.reserve(count); // one allocation: growing a list this size costs more than filling it
+    for (NamedKind &named : kinds)
         for (std::size_t i = 0; i < named.names.size(); ++i) {
             std::string name = named.names[i];
             add(Place::record(named.kind, static_cast<int>(i), std::move(name)), std::move(named.names[i]));

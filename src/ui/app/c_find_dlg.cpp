@@ -39,16 +39,18 @@ CFindDlg::CFindDlg(const RomImage &image, QWidget *parent)
 
 void CFindDlg::refresh(const TextTable &table)
 {
-    if (table_ != &table || !index_ || indexedBytes_ != image_.bytes()) {
-        table_ = &table;
-        indexedBytes_ = image_.bytes();
-        index_ = image_.holdsGameLayout() ? std::optional(TextSearch::build(image_, table)) : std::nullopt;
-    }
+    table_ = &table;
     search();
 }
 
 void CFindDlg::search()
 {
+    // The image changes under this window (a save, an undo, another ROM): the index follows it.
+    if (table_ && (indexedTable_ != table_ || indexedBytes_ != image_.bytes())) {
+        indexedTable_ = table_;
+        indexedBytes_ = image_.bytes();
+        index_ = image_.holdsGameLayout() ? std::optional(TextSearch::build(image_, *table_)) : std::nullopt;
+    }
     std::vector<TextSearch::Match> matches;
     if (index_)
         matches = index_->find(TextSearch::wordsOf(searchEdit_->text().toStdString()));

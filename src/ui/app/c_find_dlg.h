@@ -24,8 +24,8 @@ class CFindDlg : public QDialog {
 public:
     CFindDlg(const RomImage &image, QWidget *parent);
 
-    // Searches the image as it is now with table (the names' table of the image's set); the index is read
-    // again only when the image or the table changed since the last search.
+    // Searches the image as it is now with table (the names' table of the image's set). Every search reads
+    // the index again when the image or the table changed since the last one.
     void refresh(const TextTable &table);
     [[nodiscard]] QLineEdit *searchEdit() const { return searchEdit_; }
     [[nodiscard]] QListWidget *resultList() const { return resultList_; }
@@ -43,6 +43,7 @@ private:
 
     const RomImage &image_;
     const TextTable *table_ = nullptr;
+    const TextTable *indexedTable_ = nullptr;
     std::vector<std::uint8_t> indexedBytes_;
     std::optional<TextSearch> index_;
     std::vector<Place> shown_;
