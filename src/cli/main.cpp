@@ -9,6 +9,7 @@ int main(int argc, char **argv)
     using namespace talvek::cli;
     CLI::App app{"talvek-cli: script edits of Final Fantasy II ROM images"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("talvek-cli ") + TALVEK_VERSION);
     Options options;
     std::string dataDirectory;
     app.add_option("--data", dataDirectory, "directory holding the .tbl files and NESPalette.pal");

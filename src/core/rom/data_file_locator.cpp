@@ -10,8 +10,9 @@ DataFileLocator::DataFileLocator(std::vector<std::filesystem::path> searchDirect
 DataFileLocator DataFileLocator::forExecutable(const std::filesystem::path &executablePath)
 {
     const auto programDirectory = executablePath.parent_path();
+    // Installed, the data lies at the same path from the programs' folder whatever the prefix.
     return DataFileLocator({std::filesystem::current_path(), programDirectory / "data",
-                            programDirectory / ".." / "share" / "talvek"});
+                            programDirectory / TALVEK_DATA_FROM_BIN});
 }
 
 std::optional<std::filesystem::path> DataFileLocator::find(const std::string &fileName) const

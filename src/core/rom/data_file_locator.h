@@ -14,7 +14,7 @@ public:
     explicit DataFileLocator(std::vector<std::filesystem::path> searchDirectories);
 
     // The usual places for a program at executablePath: the working directory, <exe dir>/data,
-    // <exe dir>/../share/talvek.
+    // <exe dir>/../share/talvek (for the install's layout).
     [[nodiscard]] static DataFileLocator forExecutable(const std::filesystem::path &executablePath);
 
     [[nodiscard]] std::optional<std::filesystem::path> find(const std::string &fileName) const;

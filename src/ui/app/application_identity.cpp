@@ -8,6 +8,7 @@ void setApplicationIdentity()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Talvek"));
     QCoreApplication::setOrganizationName(QStringLiteral("Talvek"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALVEK_VERSION));
 }
 
 } // namespace talvek
