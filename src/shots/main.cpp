@@ -155,6 +155,10 @@ int main(int argc, char **argv)
         find->close();
     }
 
+    // The emulator command behind "Test in emulator".
+    services.setNextName(QStringLiteral("emulator"));
+    mainWindow.chooseEmulator();
+
     mainWindow.loadRom(gba);
     services.save(mainWindow, QStringLiteral("main_window_gba"));
     services.setNextName(QStringLiteral("check_version_gba"));

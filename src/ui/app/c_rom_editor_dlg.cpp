@@ -4,7 +4,9 @@
 #include <ctime>
 #include <utility>
 
+#include <QDir>
 #include <QDragEnterEvent>
+#include <QProcess>
 #include <QDropEvent>
 #include <QMenuBar>
 #include <QMimeData>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 
 #include "app/c_about.h"
+#include "app/c_emulator_dlg.h"
 #include "app/c_find_dlg.h"
 #include "app/opens_at_record.h"
 #include "app/c_history_dlg.h"
@@ -34,6 +37,7 @@
 #include "rom/release_identifier.h"
 #include "history/history_store.h"
 #include "history/recorded_save.h"
+#include "rom/emulator_command.h"
 #include "rom/rom_file.h"
 #include "app/resource_loader.h"
 #include "ui_c_rom_editor_dlg.h"
@@ -83,6 +87,14 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
     fileMenu->addSeparator();
     historyAction_ = fileMenu->addAction(QStringLiteral("History..."));
     historyAction_->setObjectName(QStringLiteral("historyAction"));
+    fileMenu->addSeparator();
+    testInEmulatorAction_ = fileMenu->addAction(QStringLiteral("Test in emulator"));
+    testInEmulatorAction_->setObjectName(QStringLiteral("testInEmulatorAction"));
+    testInEmulatorAction_->setShortcut(QKeySequence(Qt::Key_F5));
+    auto *emulatorAction = fileMenu->addAction(QStringLiteral("Emulator..."));
+    emulatorAction->setObjectName(QStringLiteral("emulatorAction"));
+    connect(testInEmulatorAction_, &QAction::triggered, this, &CRomEditorDlg::testInEmulator);
+    connect(emulatorAction, &QAction::triggered, this, &CRomEditorDlg::chooseEmulator);
     fileMenu->addSeparator();
     auto *exitAction = fileMenu->addAction(QStringLiteral("E&xit"));
     exitAction->setObjectName(QStringLiteral("exitAction"));
@@ -215,6 +227,7 @@ void CRomEditorDlg::updateImageActions()
     applyPatchAction_->setEnabled(image_.isLoaded());
     ui->checkVersionButton->setEnabled(image_.isLoaded());
     historyAction_->setEnabled(image_.isLoaded());
+    testInEmulatorAction_->setEnabled(image_.isLoaded());
     findAction_->setEnabled(image_.isLoaded() && image_.holdsGameLayout());
     if (findWindow_ && findWindow_->isVisible())
         findWindow_->refresh(dteTable());
@@ -516,6 +529,67 @@ void CRomEditorDlg::showFind()
     findWindow_->activateWindow();
     findWindow_->searchEdit()->setFocus();
     findWindow_->searchEdit()->selectAll();
+}
+
+bool CRomEditorDlg::chooseEmulator()
+{
+    CEmulatorDlg dialog(services_, QSettings().value(QStringLiteral("emulatorCommand")).toString(), this);
+    if (services_.runDialog(dialog) != QDialog::Accepted)
+        return false;
+    QSettings().setValue(QStringLiteral("emulatorCommand"), dialog.command());
+    return true;
+}
+
+void CRomEditorDlg::testInEmulator()
+{
+    if (!image_.isLoaded())
+        return;
+    if (QSettings().value(QStringLiteral("emulatorCommand")).toString().trimmed().isEmpty() && !chooseEmulator())
+        return;
+    const std::string command = QSettings().value(QStringLiteral("emulatorCommand")).toString().toStdString();
+
+    // A fixed folder per user, so copies do not pile up; the ROM's own name, so the emulator shows it.
+    const QString folder = QDir::temp().filePath(QStringLiteral("talvek-emulator"));
+    QDir().mkpath(folder);
+    emulatorCopyPath_ = QDir(folder).filePath(QFileInfo(QString::fromStdString(image_.path())).fileName());
+    if (!saveRomFile(emulatorCopyPath_.toStdString(), image_.bytes())) {
+        services_.showMessage(this, QStringLiteral("Unable to write the copy for the emulator: %1").arg(emulatorCopyPath_));
+        return;
+    }
+    EmulatorCommandError error;
+    const auto launch = parseEmulatorCommand(command, emulatorCopyPath_.toStdString(), &error);
+    if (!launch) {
+        services_.showMessage(this, QStringLiteral("Cannot start the emulator: %1.").arg(fromUtf8(error.message)));
+        return;
+    }
+    auto *process = new QProcess(this);
+    process->setProgram(fromUtf8(launch->program));
+    QStringList arguments;
+    for (const std::string &argument : launch->arguments)
+        arguments << fromUtf8(argument);
+    process->setArguments(arguments);
+    process->setStandardOutputFile(QProcess::nullDevice()); // an unread pipe would stop a talkative emulator
+    auto errors = std::make_shared<QByteArray>();
+    connect(process, &QProcess::readyReadStandardError, process, [process, errors] {
+        *errors += process->readAllStandardError();
+        if (errors->size() > 2000)
+            *errors = errors->right(2000); // the last lines say why it ended
+    });
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError failure) {
+        if (failure != QProcess::FailedToStart)
+            return;
+        services_.showMessage(this, QStringLiteral("The emulator could not be started: %1").arg(process->errorString()));
+        process->deleteLater();
+    });
+    connect(process, &QProcess::finished, this, [this, process, errors](int exitCode, QProcess::ExitStatus status) {
+        if (status == QProcess::CrashExit || exitCode != 0)
+            services_.showMessage(this, QStringLiteral("The emulator ended with %1.\n%2")
+                                            .arg(status == QProcess::CrashExit ? QStringLiteral("a crash")
+                                                                               : QStringLiteral("exit code %1").arg(exitCode),
+                                                 QString::fromLocal8Bit(errors->trimmed())));
+        process->deleteLater();
+    });
+    process->start();
 }
 
 void CRomEditorDlg::openPlace(const Place &place)

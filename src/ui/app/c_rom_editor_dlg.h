@@ -57,6 +57,14 @@ public:
     void openPlace(const Place &place);
     // "Find...": the Find window beside this one, searching the image as it is now.
     void showFind();
+    // "Test in emulator" (F5): the image in memory goes to a temporary copy, and the emulator command the user
+    // set starts on it; asks for the command first when none is set. The ROM file is not touched. A program
+    // that cannot start, or that ends with an error, is reported when it does; nothing waits for it.
+    void testInEmulator();
+    // "Emulator...": asks for the emulator command; false when cancelled.
+    bool chooseEmulator();
+    // The temporary copy the last "Test in emulator" wrote.
+    [[nodiscard]] const QString &emulatorCopyPath() const { return emulatorCopyPath_; }
     [[nodiscard]] static bool editorAvailable(EditorKind kind);
 
     [[nodiscard]] const RomImage &image() const { return image_; }
@@ -73,6 +81,7 @@ public:
     [[nodiscard]] QAction *recordHistoryAction() const { return recordHistoryAction_; }
     [[nodiscard]] CHistoryDlg *historyWindow() const { return historyWindow_; }
     [[nodiscard]] QAction *findAction() const { return findAction_; }
+    [[nodiscard]] QAction *testInEmulatorAction() const { return testInEmulatorAction_; }
     [[nodiscard]] CFindDlg *findWindow() const { return findWindow_; }
 
     // "Undo last save" and "Redo": the file is moved through its restore points, and the image with it.
@@ -148,6 +157,8 @@ private:
     QAction *recordHistoryAction_ = nullptr;
     CHistoryDlg *historyWindow_ = nullptr;
     QAction *findAction_ = nullptr;
+    QAction *testInEmulatorAction_ = nullptr;
+    QString emulatorCopyPath_;
     CFindDlg *findWindow_ = nullptr;
 };
 
