@@ -109,6 +109,29 @@ TEST(SaveRomFile, FailedRenameLeavesTheOldFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << "temporary removed";
 }
 
+TEST(SaveRomFile, SyncsTheFileThenRenamesThenSyncsTheFolder)
+{
+    // The rename is durable only once the folder's entry is on disk; a folder that cannot be synced does
+    // not turn a finished save into a failure.
+    test::TempDir dir;
+    const auto path = dir.write("rom.nes", std::vector<std::uint8_t>(300, 9));
+    std::vector<std::string> steps;
+    SaveSteps recording;
+    recording.sync = [&](int fd) { steps.push_back("sync file"); return ::fsync(fd) == 0; };
+    recording.rename = [&](const std::string &from, const std::string &to) {
+        steps.push_back("rename");
+        return std::rename(from.c_str(), to.c_str()) == 0;
+    };
+    recording.syncFolder = [&](const std::string &folder) {
+        steps.push_back("sync " + folder);
+        return false;
+    };
+    EXPECT_TRUE(saveRomFile(path, test::sampleBytes(), recording));
+    EXPECT_EQ(steps, (std::vector<std::string>{"sync file", "rename", "sync " + dir.path().string()}));
+    EXPECT_EQ(test::readFile(path), test::sampleBytes());
+    EXPECT_TRUE(saveRomFile(path, std::vector<std::uint8_t>(5, 1))) << "the real folder sync";
+}
+
 TEST(SaveRomFile, WritesInPlaceWhereNoTemporaryFileCanBeMade)
 {
     test::TempDir dir;

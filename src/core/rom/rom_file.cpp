@@ -57,6 +57,13 @@ bool writeInPlace(const std::string &path, std::span<const std::uint8_t> bytes, 
     return file.closeNow() && written;
 }
 
+// Makes a rename in the folder durable (the file's own fsync does not cover its directory entry).
+bool syncFolder(const std::string &folder)
+{
+    FileDescriptor directory(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return directory.get() >= 0 && ::fsync(directory.get()) == 0 && directory.closeNow();
+}
+
 } // namespace
 
 std::optional<RomImage> readRomFile(const std::string &path)
@@ -119,6 +126,8 @@ bool saveRomFile(const std::string &path, std::span<const std::uint8_t> bytes, c
         ::unlink(temporary.c_str());
         return false;
     }
+    const std::string folder = target.parent_path().string();
+    (void)(steps.syncFolder ? steps.syncFolder(folder) : syncFolder(folder));
     return true;
 }
 
