@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "records/image_map.h"
 #include "rom/rom_image.h"
 #include "sample/sample_image_builder.h"
 #include "text/keyword_list.h"
@@ -32,6 +33,19 @@ inline std::vector<std::uint8_t> sampleWithInvalidAiRecord()
 {
     auto bytes = sampleBytes();
     bytes[0x30346 + 5 * 20] = 75;
+    return bytes;
+}
+
+// The sample (standard or combo) with every byte of the records and shared tables random: values past
+// every limit, broken lists and bit sets, with the texts and their pointers left whole.
+inline std::vector<std::uint8_t> randomisedSample(SampleKind kind, unsigned seed)
+{
+    auto bytes = sampleBytes(kind);
+    const RomImage image(bytes, "x.nes");
+    std::mt19937 random(seed);
+    for (const MapRegion *region : ImageMap(image).writableByImport())
+        for (auto i = region->start; i < region->end; ++i)
+            bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(random());
     return bytes;
 }
 
