@@ -221,6 +221,20 @@ TEST(RecordJson, PartialDocumentsLeaveTheRestAlone)
     EXPECT_EQ(image.bytes(), expected) << "no character changed: no party row rule either";
 }
 
+TEST(RecordJson, EachExportGroupNamesTheKeysItWrites)
+{
+    // The import reads only the groups whose keys a document names, so each group's list must be exact.
+    const RomImage image(test::sampleBytes(), "s.nes");
+    for (const ExportGroup &group : exportGroups()) {
+        Json document = Json::object();
+        group(image, test::shippedDteTable(), document);
+        std::vector<std::string> keys(group.keys.begin(), group.keys.end()), names;
+        for (const auto &[key, value] : document.items())
+            names.push_back(key);
+        EXPECT_EQ(names, keys);
+    }
+}
+
 TEST(RecordJson, InvalidDocumentsAreRefused)
 {
     const char *documents[] = {

@@ -1,5 +1,7 @@
 #include "record_json.h"
 
+#include <algorithm>
+
 #include "armor_json.h"
 #include "character_json.h"
 #include "monster_json.h"
@@ -14,27 +16,37 @@ using json_support::Json;
 const std::vector<ExportGroup> &exportGroups()
 {
     static const std::vector<ExportGroup> groups{
-        [](const RomImage &image, const TextTable &table, Json &document) {
-            document["armor"] = armor::exportJson(image, table);
-        },
-        [](const RomImage &image, const TextTable &table, Json &document) {
-            document["characters"] = character::exportJson(image, table);
-            document["gil"] = character::exportGil(image);
-        },
-        [](const RomImage &image, const TextTable &table, Json &document) {
-            document["weapons"] = weapon::exportJson(image, table);
-        },
-        [](const RomImage &image, const TextTable &table, Json &document) {
-            document["spells"] = spell::exportJson(image, table);
-        },
-        [](const RomImage &image, const TextTable &table, Json &document) {
-            document["ai_list"] = spell::exportAiJson(image, table);
-        },
-        [](const RomImage &image, const TextTable &, Json &document) {
-            document["battle_palettes"] = spell::exportBattlePalettes(image);
-        },
-        [](const RomImage &image, const TextTable &table, Json &document) { monster::exportJson(image, table, document); },
-        [](const RomImage &image, const TextTable &table, Json &document) { shop::exportJson(image, table, document); },
+        {{"armor"},
+         [](const RomImage &image, const TextTable &table, Json &document) {
+             document["armor"] = armor::exportJson(image, table);
+         }},
+        {{"characters", "gil"},
+         [](const RomImage &image, const TextTable &table, Json &document) {
+             document["characters"] = character::exportJson(image, table);
+             document["gil"] = character::exportGil(image);
+         }},
+        {{"weapons"},
+         [](const RomImage &image, const TextTable &table, Json &document) {
+             document["weapons"] = weapon::exportJson(image, table);
+         }},
+        {{"spells"},
+         [](const RomImage &image, const TextTable &table, Json &document) {
+             document["spells"] = spell::exportJson(image, table);
+         }},
+        {{"ai_list"},
+         [](const RomImage &image, const TextTable &table, Json &document) {
+             document["ai_list"] = spell::exportAiJson(image, table);
+         }},
+        {{"battle_palettes"},
+         [](const RomImage &image, const TextTable &, Json &document) {
+             document["battle_palettes"] = spell::exportBattlePalettes(image);
+         }},
+        {{"monsters", "hp_mp_values", "hits_blocks_mdef_values", "accuracy_evade_meva_values",
+          "strength_defense_morale_values", "added_effects", "race_sets", "resist_sets", "absorb_weakness_sets",
+          "ai_scripts", "spoils_sets", "gil_amounts"},
+         [](const RomImage &image, const TextTable &table, Json &document) { monster::exportJson(image, table, document); }},
+        {{"shops", "buy_prices", "sell_prices", "formations", "monster_sets", "quantity_sets"},
+         [](const RomImage &image, const TextTable &table, Json &document) { shop::exportJson(image, table, document); }},
     };
     return groups;
 }
@@ -56,7 +68,10 @@ void importAllRecords(RomImage &image, const Json &document, const TextTable &ta
     json_support::asObject(document, "document");
     // Each kind compares against the image as it was before the import: the kinds' bytes do not overlap,
     // and the export lists weapons (whose cast-spell labels name AI records) before the AI list.
-    const Json current = exportAllRecords(image, table);
+    Json current = Json::object();
+    for (const ExportGroup &group : exportGroups())
+        if (std::ranges::any_of(group.keys, [&](std::string_view key) { return document.contains(key); }))
+            group(image, table, current);
     for (const auto &[key, value] : document.items()) {
         const Json &now = current.contains(key) ? current.at(key) : Json();
         if (key == "armor")
