@@ -47,8 +47,12 @@ public:
     void showMessage(QWidget *, const QString &, const QString &) override {}
     std::optional<QString> chooseRomToOpen(QWidget *) override { return std::nullopt; }
     std::optional<QString> chooseFileToOpen(QWidget *, const QString &, const QString &) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(QWidget *, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> chooseFileToSave(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     bool askYesNo(QWidget *, const QString &, const QString &) override { return true; }
+    Answer askYesNoCancel(QWidget *, const QString &, const QString &) override { return Answer::Yes; }
     int runDialog(QDialog &) override { return QDialog::Rejected; }
     std::optional<int> pickNesColor(QWidget *, const NesPalette &, int) override { return std::nullopt; }
     std::optional<int> pickBattlePalette(QWidget *, const RomImage &, const NesPalette &, int) override

@@ -155,6 +155,14 @@ int main(int argc, char **argv)
         find->close();
     }
 
+    // Bytes in memory not saved yet (an applied patch, a colour square): Exit asks.
+    mainWindow.image().bytes()[0x30010] ^= 1;
+    mainWindow.updateSaveState();
+    services.setNextName(QStringLiteral("question_save_changes"));
+    mainWindow.findChild<QPushButton *>(QStringLiteral("exitButton"))->click(); // answered Cancel
+    mainWindow.image().bytes()[0x30010] ^= 1;
+    mainWindow.updateSaveState();
+
     // The emulator command behind "Test in emulator".
     services.setNextName(QStringLiteral("emulator"));
     mainWindow.chooseEmulator();

@@ -65,6 +65,14 @@ bool ShotUiServices::askYesNo(QWidget *parent, const QString &text, const QStrin
     return false;
 }
 
+UiServices::Answer ShotUiServices::askYesNoCancel(QWidget *parent, const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, caption.isEmpty() ? applicationTitle() : caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    save(box, takeName(QStringLiteral("question_")));
+    return Answer::Cancel;
+}
+
 int ShotUiServices::runDialog(QDialog &dialog)
 {
     if (!nextDialogName_.isEmpty()) {

@@ -20,8 +20,12 @@ public:
     std::optional<QString> chooseRomToOpen(QWidget *parent) override;
     int runDialog(QDialog &dialog) override;
     std::optional<QString> chooseFileToOpen(QWidget *, const QString &, const QString &) override { return std::nullopt; }
-    std::optional<QString> chooseFileToSave(QWidget *, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> chooseFileToSave(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     bool askYesNo(QWidget *parent, const QString &text, const QString &caption = {}) override;
+    Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &caption = {}) override;
     std::optional<int> pickNesColor(QWidget *parent, const NesPalette &palette, int startColor) override;
     std::optional<int> pickBattlePalette(QWidget *parent, const RomImage &image, const NesPalette &palette,
                                          int originalPalette) override;

@@ -41,9 +41,11 @@ public:
         events.push_back("open file " + caption.toStdString());
         return takeFile();
     }
-    std::optional<QString> chooseFileToSave(QWidget *, const QString &caption, const QString &) override
+    std::optional<QString> chooseFileToSave(QWidget *, const QString &caption, const QString &,
+                                            const QString &suggestedPath) override
     {
         events.push_back("save file " + caption.toStdString());
+        suggestedPaths.push_back(suggestedPath);
         return takeFile();
     }
 
@@ -76,7 +78,21 @@ public:
         return takeAnswer(paletteAnswers);
     }
 
+    // Yes, No or Cancel; Cancel when no answer is left.
+    Answer askYesNoCancel(QWidget *, const QString &text, const QString &caption = {}) override
+    {
+        events.push_back("question");
+        questions.push_back({text.toStdString(), (caption.isEmpty() ? applicationTitle() : caption).toStdString()});
+        if (threeWayAnswers.empty())
+            return Answer::Cancel;
+        const Answer answer = threeWayAnswers.front();
+        threeWayAnswers.pop_front();
+        return answer;
+    }
+
     std::vector<std::string> events;
+    std::deque<Answer> threeWayAnswers;
+    std::vector<QString> suggestedPaths;
     std::deque<std::optional<int>> colorAnswers;
     std::deque<std::optional<int>> paletteAnswers;
     std::vector<Message> messages;

@@ -75,8 +75,13 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
     auto *fileMenu = menuBar->addMenu(QStringLiteral("&File"));
     openRomAction_ = fileMenu->addAction(QStringLiteral("&Open rom"));
     openRomAction_->setObjectName(QStringLiteral("openRomAction"));
+    openRomAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     recentMenu_ = fileMenu->addMenu(QStringLiteral("Recent files"));
     recentMenu_->setObjectName(QStringLiteral("recentFilesMenu"));
+    saveAction_ = fileMenu->addAction(QStringLiteral("Save"));
+    saveAction_->setObjectName(QStringLiteral("saveAction"));
+    saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveAction_, &QAction::triggered, this, &CRomEditorDlg::saveImage);
     fileMenu->addSeparator();
     createPatchAction_ = fileMenu->addAction(QStringLiteral("Create IPS patch..."));
     createPatchAction_->setObjectName(QStringLiteral("createPatchAction"));
@@ -132,8 +137,11 @@ CRomEditorDlg::CRomEditorDlg(UiServices &services, DataFileLocator dataFiles, QW
     ui->pictureGbaLabel->setPixmap(QPixmap(QStringLiteral(":/pictures/main_gba.png")));
     ui->pictureUnknownLabel->setPixmap(QPixmap(QStringLiteral(":/pictures/tiles.png")));
 
-    connect(openRomAction_, &QAction::triggered, this, [this] { openRom(false); });
-    connect(exitAction, &QAction::triggered, this, &QDialog::reject);
+    connect(openRomAction_, &QAction::triggered, this, [this] {
+        if (maySetImageAside())
+            openRom(false);
+    });
+    connect(exitAction, &QAction::triggered, this, &CRomEditorDlg::reject);
     connect(createPatchAction_, &QAction::triggered, this, &CRomEditorDlg::createPatch);
     connect(applyPatchAction_, &QAction::triggered, this, &CRomEditorDlg::applyPatch);
     connect(createBpsPatchAction_, &QAction::triggered, this, &CRomEditorDlg::createBpsPatch);
@@ -234,6 +242,46 @@ void CRomEditorDlg::updateImageActions()
     updateHistoryActions();
 }
 
+bool CRomEditorDlg::hasUnsavedBytes() const
+{
+    return image_.isLoaded() && image_.bytes() != saves_.onDisk;
+}
+
+void CRomEditorDlg::updateSaveState()
+{
+    const bool unsaved = hasUnsavedBytes();
+    setWindowTitle(unsaved ? QStringLiteral("Talvek *") : QStringLiteral("Talvek"));
+    saveAction_->setEnabled(unsaved);
+}
+
+bool CRomEditorDlg::saveImage()
+{
+    if (!hasUnsavedBytes())
+        return true;
+    const bool saved = saveWholeImage(editorContext(), this);
+    updateImageActions();
+    return saved;
+}
+
+bool CRomEditorDlg::maySetImageAside()
+{
+    if (!hasUnsavedBytes())
+        return true;
+    const QString name = QFileInfo(QString::fromStdString(image_.path())).fileName();
+    switch (services_.askYesNoCancel(this, QStringLiteral("Save changes to %1?").arg(name))) {
+    case UiServices::Answer::Yes: return saveImage();
+    case UiServices::Answer::No: return true;
+    case UiServices::Answer::Cancel: break;
+    }
+    return false;
+}
+
+void CRomEditorDlg::reject()
+{
+    if (maySetImageAside())
+        QDialog::reject();
+}
+
 void CRomEditorDlg::showFileChecksums()
 {
     if (!image_.isLoaded()) {
@@ -258,6 +306,7 @@ void CRomEditorDlg::updateHistoryActions()
     redoAction_->setEnabled(known && store.head() < store.points().size());
     if (historyWindow_ && image_.isLoaded())
         historyWindow_->showHistoryOf(image_.path());
+    updateSaveState();
 }
 
 bool CRomEditorDlg::mayDropUnsavedBytes(const QString &what)
@@ -359,7 +408,10 @@ void CRomEditorDlg::fillRecentFilesMenu()
     recentMenu_->clear();
     const QStringList files = QSettings().value(QStringLiteral("recentFiles")).toStringList();
     for (const QString &file : files)
-        connect(recentMenu_->addAction(file), &QAction::triggered, this, [this, file] { loadRom(file); });
+        connect(recentMenu_->addAction(file), &QAction::triggered, this, [this, file] {
+            if (maySetImageAside())
+                loadRom(file);
+        });
     recentMenu_->setEnabled(!files.isEmpty());
 }
 
@@ -376,29 +428,35 @@ void CRomEditorDlg::dropEvent(QDropEvent *event)
     if (urls.isEmpty() || !urls.constFirst().isLocalFile())
         return;
     event->acceptProposedAction();
-    loadRom(urls.constFirst().toLocalFile());
+    if (maySetImageAside())
+        loadRom(urls.constFirst().toLocalFile());
 }
 
 void CRomEditorDlg::createPatch()
 {
-    writePatch(QStringLiteral("Create IPS patch"), QStringLiteral("IPS patches (*.ips)"),
+    writePatch(QStringLiteral("Create IPS patch"), QStringLiteral("IPS patches (*.ips)"), QStringLiteral("ips"),
                [this] { return ips::createPatch(openedBytes_, image_.bytes()); });
 }
 
 void CRomEditorDlg::createBpsPatch()
 {
-    writePatch(QStringLiteral("Create BPS patch"), QStringLiteral("BPS patches (*.bps)"),
+    writePatch(QStringLiteral("Create BPS patch"), QStringLiteral("BPS patches (*.bps)"), QStringLiteral("bps"),
                [this] { return bps::createPatch(openedBytes_, image_.bytes()); });
 }
 
-void CRomEditorDlg::writePatch(const QString &caption, const QString &filter,
+void CRomEditorDlg::writePatch(const QString &caption, const QString &filter, const QString &extension,
                                const std::function<std::vector<std::uint8_t>()> &makePatch)
 {
     if (!image_.isLoaded())
         return;
-    const auto path = services_.chooseFileToSave(this, caption, filter);
+    // game.ips beside game.nes is offered; a name typed without an extension gets the patch's own.
+    const QFileInfo rom(QString::fromStdString(image_.path()));
+    auto path = services_.chooseFileToSave(this, caption, filter,
+                                           rom.dir().filePath(rom.completeBaseName() + QLatin1Char('.') + extension));
     if (!path)
         return;
+    if (QFileInfo(*path).suffix().isEmpty())
+        *path += QLatin1Char('.') + extension;
     try {
         if (!saveRomFile(path->toStdString(), makePatch())) {
             services_.showMessage(this, QStringLiteral("Unable to write the patch."));
@@ -425,32 +483,34 @@ void CRomEditorDlg::applyPatch()
     }
     if (bps::looksLikeBps(patch->bytes())) {
         try {
-            auto applied = bps::applyPatch(image_.bytes(), patch->bytes());
-            const auto differing = differingBytes(image_.bytes(), applied);
-            image_ = RomImage(std::move(applied), image_.path());
-            showPictureFor(image_.sizeClass());
-            updateEditorButtons();
-            services_.showMessage(this, QStringLiteral("The patch changed %1 bytes. Save in any editor to write them to "
-                                                       "the ROM.")
-                                            .arg(differing));
+            adoptPatchedImage(bps::applyPatch(image_.bytes(), patch->bytes()));
         } catch (const bps::PatchError &error) {
             services_.showMessage(this, QStringLiteral("The patch was not applied: %1.").arg(fromUtf8(error.what())));
         }
         return;
     }
     try {
-        auto applied = ips::applyPatch(image_.bytes(), patch->bytes());
-        // The patch may change the size: the image is classified again, as on opening.
-        image_ = RomImage(std::move(applied.bytes), image_.path());
-        showPictureFor(image_.sizeClass());
-        updateEditorButtons();
-        services_.showMessage(this, QStringLiteral("The patch changed %1 records, %2 bytes. Save in any editor to "
-                                                   "write them to the ROM.")
-                                        .arg(applied.records)
-                                        .arg(applied.bytesWritten));
+        adoptPatchedImage(ips::applyPatch(image_.bytes(), patch->bytes()).bytes);
     } catch (const ips::PatchError &error) {
         services_.showMessage(this, QString::fromUtf8(error.what()));
     }
+}
+
+void CRomEditorDlg::adoptPatchedImage(std::vector<std::uint8_t> applied)
+{
+    // What differs afterwards, not what the patch wrote: a patch may write bytes that were already so.
+    const auto differing = differingBytes(image_.bytes(), applied);
+    // The patch may change the size: the image is classified again, as on opening.
+    image_ = RomImage(std::move(applied), image_.path());
+    showPictureFor(image_.sizeClass());
+    updateEditorButtons();
+    updateImageActions();
+    services_.showMessage(this, differing == 0
+                                    ? QStringLiteral("The patch changed nothing: the image already holds its bytes.")
+                                    : QStringLiteral("The patch changed %1 %2. File > Save (Ctrl+S) writes them to the "
+                                                     "ROM.")
+                                          .arg(differing)
+                                          .arg(differing == 1 ? QStringLiteral("byte") : QStringLiteral("bytes")));
 }
 
 void CRomEditorDlg::showPictureFor(SizeClass sizeClass)
@@ -657,8 +717,10 @@ void CRomEditorDlg::showAbout()
 
 void CRomEditorDlg::exitProgram()
 {
+    if (!maySetImageAside())
+        return;
     image_.release();
-    reject();
+    QDialog::reject();
 }
 
 } // namespace talvek

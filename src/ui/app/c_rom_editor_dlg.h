@@ -94,9 +94,18 @@ public:
 
     // "Create IPS patch...": from the image as it was opened to the buffer as it is now.
     void createPatch();
-    // "Apply patch...": an IPS or BPS patch (told apart by its header) into the buffer; the next Save of any
-    // editor writes it.
+    // "Apply patch...": an IPS or BPS patch (told apart by its header) into the buffer; File > Save or the next
+    // Save of any editor writes it.
     void applyPatch();
+    // File > "Save" (Ctrl+S): the image in memory to the ROM through the one atomic save; false when the save
+    // failed or was refused.
+    bool saveImage();
+    // True when the image in memory differs from the file as Talvek last read or wrote it (an applied patch,
+    // changed colours): the title shows a "*".
+    [[nodiscard]] bool hasUnsavedBytes() const;
+    // The "*" in the title and the Save action follow the unsaved state.
+    void updateSaveState();
+    [[nodiscard]] QAction *saveAction() const { return saveAction_; }
     // "Create BPS patch...": from the image as it was opened to the buffer as it is now.
     void createBpsPatch();
 
@@ -104,6 +113,9 @@ public:
     static constexpr int kRecentFileCount = 5;
     // What an editor is lent: the image, the tables of its set, the palette and the services.
     [[nodiscard]] EditorContext editorContext();
+
+    // Escape, the close button and File > Exit: asks first when the image has unsaved bytes.
+    void reject() override;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -115,6 +127,9 @@ private:
     void rememberRecentFile(const QString &path);
     void fillRecentFilesMenu();
     void updateImageActions();
+    // Before the image is closed or replaced: "Save changes to game.nes?" when it has unsaved bytes. Yes saves
+    // (a failed save keeps it), No gives them up; false for Cancel or a failed save.
+    bool maySetImageAside();
     void checkVersion();
     void showAbout();
     void exitProgram();
@@ -131,8 +146,10 @@ private:
     void showFileChecksums();
     void moveThroughHistory(bool forward);
     // Asks where to write a patch, makes it and writes it, reporting the outcome.
-    void writePatch(const QString &caption, const QString &filter,
+    void writePatch(const QString &caption, const QString &filter, const QString &extension,
                     const std::function<std::vector<std::uint8_t>()> &makePatch);
+    // Reports the outcome of applying a patch that turned the image into applied.
+    void adoptPatchedImage(std::vector<std::uint8_t> applied);
 
     std::unique_ptr<Ui::CRomEditorDlg> ui;
     UiServices &services_;
@@ -158,6 +175,7 @@ private:
     CHistoryDlg *historyWindow_ = nullptr;
     QAction *findAction_ = nullptr;
     QAction *testInEmulatorAction_ = nullptr;
+    QAction *saveAction_ = nullptr;
     QString emulatorCopyPath_;
     CFindDlg *findWindow_ = nullptr;
 };

@@ -60,6 +60,8 @@ ChangeSummarizer restorePointSummarizer(const SaveState &saves)
 bool saveWholeImage(const EditorContext &context, QWidget *parent)
 {
     SaveState &saves = context.saves;
+    if (context.image.bytes() == saves.onDisk)
+        return true; // nothing changed: nothing is written and no restore point recorded
     SaveRequest request{context.image.path(), context.image.bytes(), &saves.onDisk, saves.recordHistory,
                         restorePointSummarizer(saves)};
     SaveReport report = saveRecorded(request);

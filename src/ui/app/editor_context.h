@@ -49,7 +49,7 @@ inline constexpr char kChangedOnDiskQuestion[] = "The ROM file has changed on di
 
 // The whole-file save every editor's Save ends with: when the file is no longer what Talvek read or wrote,
 // asks before overwriting it (No writes nothing); records a restore point of what it replaces; reports
-// "Unable to save to ROM." on failure.
+// "Unable to save to ROM." on failure. An image equal to the file writes nothing and records no point.
 bool saveWholeImage(const EditorContext &context, QWidget *parent);
 
 // The summary a restore point of the state's ROM is given: the first change in the editors' terms.

@@ -40,9 +40,10 @@ std::optional<QString> QtUiServices::chooseFileToOpen(QWidget *parent, const QSt
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
 }
 
-std::optional<QString> QtUiServices::chooseFileToSave(QWidget *parent, const QString &caption, const QString &filter)
+std::optional<QString> QtUiServices::chooseFileToSave(QWidget *parent, const QString &caption, const QString &filter,
+                                                      const QString &suggestedPath)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, caption, {}, filter);
+    const QString path = QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
 }
 
@@ -52,6 +53,18 @@ bool QtUiServices::askYesNo(QWidget *parent, const QString &text, const QString 
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+UiServices::Answer QtUiServices::askYesNoCancel(QWidget *parent, const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Question, caption.isEmpty() ? applicationTitle() : caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
 }
 
 int QtUiServices::runDialog(QDialog &dialog)

@@ -23,9 +23,14 @@ public:
     virtual std::optional<QString> chooseRomToOpen(QWidget *parent) = 0;
     // A file to open or to save, by caption and Qt name filter; nothing when the user cancels.
     virtual std::optional<QString> chooseFileToOpen(QWidget *parent, const QString &caption, const QString &filter) = 0;
-    virtual std::optional<QString> chooseFileToSave(QWidget *parent, const QString &caption, const QString &filter) = 0;
+    // Saving starts at suggestedPath (a folder and a name) when one is given.
+    virtual std::optional<QString> chooseFileToSave(QWidget *parent, const QString &caption, const QString &filter,
+                                                    const QString &suggestedPath) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(QWidget *parent, const QString &text, const QString &caption = {}) = 0;
+    // A question with Yes, No and Cancel buttons ("Save changes to game.nes?").
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &caption = {}) = 0;
     // Runs a modal dialog built by the caller and returns its result code.
     virtual int runDialog(QDialog &dialog) = 0;
     // "NES Colors", starting at a colour byte: the chosen colour on OK, nothing otherwise.
