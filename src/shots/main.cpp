@@ -90,8 +90,11 @@ int main(int argc, char **argv)
             dialog.findChild<QListWidget *>(QString::fromLatin1(list))->setCurrentRow(row);
         };
     };
+    // The armour editor after a Save that had nothing to write shows its note beside Save.
+    const auto pressSave = [](QDialog &dialog) { dialog.findChild<QPushButton *>(QStringLiteral("saveButton"))->click(); };
     const std::map<EditorKind, std::function<void(QDialog &)>> preparations{
-        {EditorKind::Monster, showRow("monsterList", 19)}, {EditorKind::Shop, showRow("shopList", 9)}};
+        {EditorKind::Monster, showRow("monsterList", 19)}, {EditorKind::Shop, showRow("shopList", 9)},
+        {EditorKind::Armor, pressSave}};
     for (const auto &[kind, name] : editors) {
         const auto preparation = preparations.find(kind);
         services.setNextDialogName(QString::fromLatin1(name),

@@ -7,6 +7,16 @@
 #include "app/c_rom_editor_dlg.h"
 #include "editor_fixture.h"
 #include "editors/c_armor.h"
+#include "editors/c_character.h"
+#include "editors/c_formation.h"
+#include "editors/c_monster.h"
+#include "editors/c_shop.h"
+#include "editors/c_spell.h"
+#include "editors/c_weapon.h"
+#include "text/c_text.h"
+
+#include <QLabel>
+#include <QRegularExpression>
 #include "history/history_store.h"
 
 namespace talvek {
@@ -153,17 +163,36 @@ TEST_F(SaveStateTest, CreatePatchOffersANameBesideTheRomAndAddsTheExtension)
     }
 }
 
-TEST_F(SaveStateTest, AnEditorSaveThatChangesNothingWritesNothing)
+TEST_F(SaveStateTest, EverySaveSaysWhatItDidAndOneThatChangesNothingWritesNothing)
 {
     openSample();
     const auto before = std::filesystem::last_write_time(image.path());
     CArmor dialog(context());
+    auto *note = find<QLabel>(dialog, "saveNoteLabel");
+    EXPECT_TRUE(note->text().isEmpty());
     click(dialog, "saveButton");
+    EXPECT_EQ(note->text(), QStringLiteral("Nothing changed"));
     EXPECT_EQ(std::filesystem::last_write_time(image.path()), before);
     EXPECT_EQ(restorePoints(image.path()), 0u);
+    EXPECT_TRUE(services.messages.empty()) << "no box to click away";
+
     type(dialog, "defenseEdit", QStringLiteral("9"));
     click(dialog, "saveButton");
     EXPECT_EQ(restorePoints(image.path()), 1u);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Saved \\d\\d:\\d\\d:\\d\\d$")).match(note->text()).hasMatch())
+        << note->text().toStdString();
+
+    // Every editor has the note beside its Save button, there from the start.
+    const auto hasNote = [](QDialog &editor) { return editor.findChild<QLabel *>(QStringLiteral("saveNoteLabel")) != nullptr; };
+    CCharacter character(context());
+    CFormation formation(context());
+    CMonster monster(context());
+    CShop shop(context());
+    CSpell spell(context());
+    CWeapon weapon(context());
+    CText text(context());
+    for (QDialog *editor : std::initializer_list<QDialog *>{&character, &formation, &monster, &shop, &spell, &weapon, &text})
+        EXPECT_TRUE(hasNote(*editor)) << editor->objectName().toStdString();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "editor_context.h"
 
+#include "app/save_note.h"
 #include "app/ui_services.h"
 #include "graphics/battle_palettes.h"
 #include "records/image_diff.h"
@@ -7,6 +8,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <QTime>
 
 #include "search/editor_target.h"
 
@@ -60,8 +62,11 @@ ChangeSummarizer restorePointSummarizer(const SaveState &saves)
 bool saveWholeImage(const EditorContext &context, QWidget *parent)
 {
     SaveState &saves = context.saves;
-    if (context.image.bytes() == saves.onDisk)
-        return true; // nothing changed: nothing is written and no restore point recorded
+    if (context.image.bytes() == saves.onDisk) {
+        showSaveNote(parent, QStringLiteral("Nothing changed"));
+        return true; // nothing is written and no restore point recorded
+    }
+    showSaveNote(parent, {});
     SaveRequest request{context.image.path(), context.image.bytes(), &saves.onDisk, saves.recordHistory,
                         restorePointSummarizer(saves)};
     SaveReport report = saveRecorded(request);
@@ -76,6 +81,7 @@ bool saveWholeImage(const EditorContext &context, QWidget *parent)
         return false;
     }
     saves.onDisk = context.image.bytes();
+    showSaveNote(parent, QStringLiteral("Saved %1").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
     if (!report.warnings.empty() && !saves.historyWarningShown) {
         saves.historyWarningShown = true;
         QStringList lines;

@@ -1,5 +1,6 @@
 #include "c_armor.h"
 
+#include "app/save_note.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
@@ -15,6 +16,7 @@ CArmor::CArmor(const EditorContext &context, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CArmor>()), context_(context)
 {
     ui->setupUi(this);
+    addSaveNote(this);
     // In bit order: 0x01 Dimension ... 0x80 Ice.
     elementChecks_ = {ui->dimensionCheck, ui->fireCheck,  ui->mindCheck, ui->lightningCheck,
                       ui->instaDeathCheck, ui->poisonCheck, ui->bodyCheck, ui->iceCheck};

@@ -1,5 +1,6 @@
 #include "c_character.h"
 
+#include "app/save_note.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
@@ -31,6 +32,7 @@ CCharacter::CCharacter(const EditorContext &context, QWidget *parent)
 {
     using namespace character;
     ui->setupUi(this);
+    addSaveNote(this);
     hpMpEdits_ = {ui->hpLeftEdit, ui->hpRightEdit, ui->mpLeftEdit, ui->mpRightEdit};
     statEdits_ = {ui->strEdit, ui->agiEdit, ui->vitEdit, ui->intEdit, ui->soulEdit};
     const char *skillKeys[] = {"fist", "shield", "knife", "cane", "spear", "sword", "axe", "bow"};

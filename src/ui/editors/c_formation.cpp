@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/save_note.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
@@ -20,6 +21,7 @@ CFormation::CFormation(const EditorContext &context, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CFormation>()), context_(context)
 {
     ui->setupUi(this);
+    addSaveNote(this);
     for (int k = 0; k < kEnemyCount; ++k) {
         const int n = k + 1;
         enemies_[static_cast<std::size_t>(k)] = findChild<QComboBox *>(QStringLiteral("enemy%1Combo").arg(n));

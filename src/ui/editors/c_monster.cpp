@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/save_note.h"
 #include "app/where_used_list.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
@@ -68,6 +69,7 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CMonster>()), context_(context)
 {
     ui->setupUi(this);
+    addSaveNote(this);
     nibbleCombos_ = {ui->hitsIndexCombo,    ui->accuracyIndexCombo, ui->strengthIndexCombo, ui->addedEffectIndexCombo,
                      ui->blocksIndexCombo,  ui->evadeIndexCombo,    ui->defenseIndexCombo,  ui->magDefIndexCombo,
                      ui->magEvaIndexCombo,  ui->raceIndexCombo,     ui->resistIndexCombo,   ui->weaknessIndexCombo,

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/save_note.h"
 #include "app/where_used_list.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
@@ -16,6 +17,7 @@ CShop::CShop(const EditorContext &context, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CShop>()), context_(context)
 {
     ui->setupUi(this);
+    addSaveNote(this);
     for (int k = 0; k < shop::kSlotCount; ++k) {
         const int n = k + 1;
         slots_[static_cast<std::size_t>(k)] = {findChild<QComboBox *>(QStringLiteral("item%1Combo").arg(n)),

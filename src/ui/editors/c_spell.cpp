@@ -1,5 +1,6 @@
 #include "c_spell.h"
 
+#include "app/save_note.h"
 #include "app/where_used_list.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
@@ -31,6 +32,7 @@ CSpell::CSpell(const EditorContext &context, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CSpell>()), context_(context)
 {
     ui->setupUi(this);
+    addSaveNote(this);
     elementChecks_ = {ui->dimensionCheck, ui->fireCheck,  ui->mindCheck, ui->lightningCheck,
                       ui->instaDeathCheck, ui->poisonCheck, ui->bodyCheck, ui->iceCheck};
     statusChecks_ = {ui->status1Check, ui->status2Check, ui->status3Check, ui->status4Check,

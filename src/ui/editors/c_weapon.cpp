@@ -1,5 +1,6 @@
 #include "c_weapon.h"
 
+#include "app/save_note.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
@@ -15,6 +16,7 @@ CWeapon::CWeapon(const EditorContext &context, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CWeapon>()), context_(context)
 {
     ui->setupUi(this);
+    addSaveNote(this);
     elementChecks_ = {ui->dimensionCheck, ui->fireCheck,  ui->mindCheck, ui->lightningCheck,
                       ui->instaDeathCheck, ui->poisonCheck, ui->bodyCheck, ui->iceCheck};
     raceChecks_ = {ui->airCheck,   ui->waterCheck,  ui->earthCheck, ui->giantCheck,

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 
+#include "app/save_note.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
@@ -35,6 +36,7 @@ CText::CText(const EditorContext &context, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CText>()), context_(context)
 {
     ui->setupUi(this);
+    addSaveNote(this);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(10);
     setFont(fixed);
