@@ -195,5 +195,40 @@ TEST_F(SaveStateTest, EverySaveSaysWhatItDidAndOneThatChangesNothingWritesNothin
         EXPECT_TRUE(hasNote(*editor)) << editor->objectName().toStdString();
 }
 
+TEST_F(SaveStateTest, RecordEditorsMarkFieldsThatDifferFromTheStoredRecord)
+{
+    openSample();
+    const auto marked = [](QDialog &editor, const QString &title) {
+        QCoreApplication::processEvents(); // the marker compares once the event loop runs
+        const bool bold = editor.findChild<QPushButton *>(QStringLiteral("saveButton"))->font().bold();
+        const bool starred = editor.windowTitle() == title + QStringLiteral(" *");
+        EXPECT_EQ(bold, starred) << editor.windowTitle().toStdString();
+        return starred;
+    };
+    CArmor armor(context());
+    EXPECT_FALSE(marked(armor, QStringLiteral("Armor Editor")));
+    type(armor, "defenseEdit", QStringLiteral("9"));
+    EXPECT_TRUE(marked(armor, QStringLiteral("Armor Editor")));
+    type(armor, "defenseEdit", QStringLiteral("0"));
+    EXPECT_FALSE(marked(armor, QStringLiteral("Armor Editor"))) << "typed back, nothing differs";
+    find<QCheckBox>(armor, "fireCheck")->click();
+    EXPECT_TRUE(marked(armor, QStringLiteral("Armor Editor")));
+    click(armor, "saveButton");
+    EXPECT_FALSE(marked(armor, QStringLiteral("Armor Editor"))) << "saved";
+    find<QCheckBox>(armor, "fireCheck")->click();
+    selectRow(armor, "armorList", 3);
+    EXPECT_FALSE(marked(armor, QStringLiteral("Armor Editor"))) << "another record shown as stored";
+
+    // The party row rule a Save applies to the untouched sample is not a change on screen.
+    CCharacter character(context());
+    EXPECT_FALSE(marked(character, QStringLiteral("Character Editor")));
+    choose(character, "headCombo", 3);
+    EXPECT_TRUE(marked(character, QStringLiteral("Character Editor")));
+
+    CFormation formation(context());
+    type(formation, "min1Edit", QStringLiteral("7"));
+    EXPECT_TRUE(marked(formation, QStringLiteral("Battle Formations Editor")));
+}
+
 } // namespace
 } // namespace talvek

@@ -1,5 +1,6 @@
 #include "c_armor.h"
 
+#include "app/changed_marker.h"
 #include "app/save_note.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
@@ -39,6 +40,7 @@ CArmor::CArmor(const EditorContext &context, QWidget *parent)
     whereUsed_ = WhereUsedList::addTo(this, ui->armorList, context_, [this](RomImage &image) { storeFields(image, selectedRecord()); });
     ui->armorList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->armorList);
+    changedMarker_ = ChangedMarker::attach(this, context_.image, [this](RomImage &image) { storeFields(image, selectedRecord()); });
 }
 
 CArmor::~CArmor() = default;
@@ -72,6 +74,8 @@ void CArmor::showRecord(int k)
     form::selectPosition(ui->statBoostCombo, record.statBoostPosition);
     form::setDecimal(ui->magicDefenseEdit, record.magicDefense);
     showWhereUsed();
+    if (changedMarker_)
+        changedMarker_->rebase();
 }
 
 void CArmor::save()

@@ -17,6 +17,8 @@ class CArmor;
 
 namespace talvek {
 
+class ChangedMarker;
+
 // "Armor Editor": the 41 armour records, one at a time, saved whole with the ROM.
 class CArmor : public QDialog, public OpensAtRecord {
     Q_OBJECT
@@ -34,6 +36,7 @@ private:
     [[nodiscard]] int selectedRecord() const;
 
     std::unique_ptr<Ui::CArmor> ui;
+    ChangedMarker *changedMarker_ = nullptr;
     EditorContext context_;
     std::array<QCheckBox *, 8> elementChecks_{};
     CrossReferences refs_;

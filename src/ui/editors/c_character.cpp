@@ -1,5 +1,6 @@
 #include "c_character.h"
 
+#include "app/changed_marker.h"
 #include "app/save_note.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
@@ -90,6 +91,7 @@ CCharacter::CCharacter(const EditorContext &context, QWidget *parent)
         QStringLiteral("recordOffsetLabel"));
     ui->characterList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->characterList);
+    changedMarker_ = ChangedMarker::attach(this, context_.image, [this](RomImage &image) { storeFields(image, selectedRecord()); });
 }
 
 CCharacter::~CCharacter() = default;
@@ -141,12 +143,21 @@ void CCharacter::showRecord(int i)
     form::showChecked(ui->leftHandedCheck, record.leftHanded.value_or(false));
     for (std::size_t slot = 0; slot < record.equipment.size(); ++slot)
         form::selectPosition(equipmentCombos_[slot], record.equipment[slot]);
+    if (changedMarker_)
+        changedMarker_->rebase();
 }
 
 void CCharacter::save()
 {
-    using namespace character;
     const int i = selectedRecord();
+    storeFields(context_.image, i);
+    saveWholeImage(context_, this);
+    showRecord(i);
+}
+
+void CCharacter::storeFields(RomImage &image, int i) const
+{
+    using namespace character;
     CharacterForm record;
     using form::editedDecimal;
     for (std::size_t v = 0; v < hpMpEdits_.size(); ++v)
@@ -168,10 +179,8 @@ void CCharacter::save()
     record.leftHanded = form::changedChecked(ui->leftHandedCheck);
 
     if (const auto gil = editedDecimal(ui->gilEdit))
-        storeGil(context_.image, *gil);
-    store(context_.image, i, record);
-    saveWholeImage(context_, this);
-    showRecord(i);
+        storeGil(image, *gil);
+    store(image, i, record);
 }
 
 void CCharacter::editSprite()

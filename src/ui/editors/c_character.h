@@ -18,6 +18,8 @@ class CCharacter;
 
 namespace talvek {
 
+class ChangedMarker;
+
 // "Character Editor": the nine characters' records and the party's gil.
 class CCharacter : public QDialog, public OpensAtRecord {
     Q_OBJECT
@@ -30,11 +32,14 @@ private:
     void fillItemList(QComboBox *combo, const IdList &list);
     void showRecord(int i);
     void save();
+    // Stores the fields on screen as record i (and the party's gil) into image.
+    void storeFields(RomImage &image, int i) const;
     void editSprite();
     void applyHandRule(QComboBox *changed, QComboBox *other);
     [[nodiscard]] int selectedRecord() const;
 
     std::unique_ptr<Ui::CCharacter> ui;
+    ChangedMarker *changedMarker_ = nullptr;
     EditorContext context_;
     std::array<QLineEdit *, 4> hpMpEdits_{};
     std::array<QLineEdit *, character::kStatCount> statEdits_{};

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/changed_marker.h"
 #include "app/save_note.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
@@ -78,6 +79,7 @@ CFormation::CFormation(const EditorContext &context, QWidget *parent)
         QStringLiteral("recordOffsetLabel"));
     ui->formationList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->formationList);
+    changedMarker_ = ChangedMarker::attach(this, context_.image, [this](RomImage &image) { storeFields(image, selectedFormation()); });
 }
 
 CFormation::~CFormation() = default;
@@ -107,6 +109,8 @@ void CFormation::showFormation(int f)
     ui->extraEdit->setText(form::hex(record.extra.value_or(0)));
     showMonsterSet();
     showQuantitySet();
+    if (changedMarker_)
+        changedMarker_->rebase();
 }
 
 void CFormation::showMonsterSet()
@@ -176,6 +180,13 @@ void CFormation::editColor(int which, int color)
 void CFormation::save()
 {
     const int f = selectedFormation();
+    storeFields(context_.image, f);
+    saveWholeImage(context_, this);
+    showFormation(f);
+}
+
+void CFormation::storeFields(RomImage &image, int f) const
+{
     FormationForm record;
     record.monsterSet = form::positionOf(ui->monsterSetCombo);
     record.quantitySet = form::positionOf(ui->quantitySetCombo);
@@ -190,9 +201,7 @@ void CFormation::save()
     const std::string extra = ui->extraEdit->text().trimmed().toStdString();
     if (!extra.empty() && std::isxdigit(static_cast<unsigned char>(extra.front())))
         record.extra = parseLeadingHex(extra);
-    store(context_.image, f, record, ui->formation2Check->isChecked());
-    saveWholeImage(context_, this);
-    showFormation(f);
+    store(image, f, record, ui->formation2Check->isChecked());
 }
 
 } // namespace talvek

@@ -19,6 +19,8 @@ class CFormation;
 
 namespace talvek {
 
+class ChangedMarker;
+
 // "Battle Formations Editor": formations, their shared monster and quantity sets and their palettes.
 class CFormation : public QDialog, public OpensAtRecord {
     Q_OBJECT
@@ -36,9 +38,12 @@ private:
     void changePalette(int which);
     void editColor(int which, int color);
     void save();
+    // Stores the fields on screen as formation f into image.
+    void storeFields(RomImage &image, int f) const;
     [[nodiscard]] int selectedFormation() const;
 
     std::unique_ptr<Ui::CFormation> ui;
+    ChangedMarker *changedMarker_ = nullptr;
     EditorContext context_;
     std::array<QComboBox *, formation::kEnemyCount> enemies_{};
     std::array<QLineEdit *, formation::kEnemyCount> minimums_{}, maximums_{};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/changed_marker.h"
 #include "app/save_note.h"
 #include "app/where_used_list.h"
 #include "app/save_shortcut.h"
@@ -147,6 +148,7 @@ CMonster::CMonster(const EditorContext &context, QWidget *parent)
     whereUsed_ = WhereUsedList::addTo(this, ui->monsterList, context_, [this](RomImage &image) { storeFields(image, selectedMonster()); });
     ui->monsterList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->monsterList);
+    changedMarker_ = ChangedMarker::attach(this, context_.image, [this](RomImage &image) { storeFields(image, selectedMonster()); });
 }
 
 CMonster::~CMonster() = default;
@@ -196,6 +198,8 @@ void CMonster::showMonster(int m)
     showDrops();
     if (whereUsed_)
         whereUsed_->showPlaces(refs_.usesOfMonster(m), ui->monsterList->item(m)->text());
+    if (changedMarker_)
+        changedMarker_->rebase();
 }
 
 void CMonster::showValues()

@@ -24,6 +24,8 @@ class CMonster;
 
 namespace talvek {
 
+class ChangedMarker;
+
 // "Monster Editor": the 128 monsters, their shared statistic tables, AI scripts and spoils.
 class CMonster : public QDialog, public OpensAtRecord {
     Q_OBJECT
@@ -56,6 +58,7 @@ private:
     [[nodiscard]] int selectedMonster() const;
 
     std::unique_ptr<Ui::CMonster> ui;
+    ChangedMarker *changedMarker_ = nullptr;
     EditorContext context_;
     std::vector<std::string> items_;
     std::array<QComboBox *, monster::kNibbleCount> nibbleCombos_{};

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/changed_marker.h"
 #include "app/save_note.h"
 #include "app/where_used_list.h"
 #include "app/save_shortcut.h"
@@ -63,6 +64,7 @@ CShop::CShop(const EditorContext &context, QWidget *parent)
     });
     ui->shopList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->shopList);
+    changedMarker_ = ChangedMarker::attach(this, context_.image, [this](RomImage &image) { storeFields(image, selectedShop()); });
 }
 
 CShop::~CShop() = default;
@@ -108,6 +110,8 @@ void CShop::showShop(int s)
         showSellPrice(k);
     }
     showWhereUsed();
+    if (changedMarker_)
+        changedMarker_->rebase();
 }
 
 void CShop::showSellPrice(std::size_t k)

@@ -19,6 +19,8 @@ class CShop;
 
 namespace talvek {
 
+class ChangedMarker;
+
 // "Shop Editor": the 28 shops, four slots each, with the shared buy prices and the per-item sell prices.
 class CShop : public QDialog, public OpensAtRecord {
     Q_OBJECT
@@ -47,6 +49,7 @@ private:
     [[nodiscard]] int selectedShop() const;
 
     std::unique_ptr<Ui::CShop> ui;
+    ChangedMarker *changedMarker_ = nullptr;
     EditorContext context_;
     std::array<SlotControls, shop::kSlotCount> slots_{};
     std::array<int, shop::kSlotCount> itemShown_{}; // the drop-down position each slot shows now

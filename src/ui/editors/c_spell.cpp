@@ -1,5 +1,6 @@
 #include "c_spell.h"
 
+#include "app/changed_marker.h"
 #include "app/save_note.h"
 #include "app/where_used_list.h"
 #include "app/save_shortcut.h"
@@ -84,6 +85,7 @@ CSpell::CSpell(const EditorContext &context, QWidget *parent)
     ui->spellList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->spellList);
     ui->aiList->setCurrentRow(0);
+    changedMarker_ = ChangedMarker::attach(this, context_.image, [this](RomImage &image) { storeFields(image, selectedSpell()); });
 }
 
 CSpell::~CSpell() = default;
@@ -117,6 +119,8 @@ void CSpell::showSpell(int s)
     showPalette();
     form::setHex(ui->animationEdit, record.animation.value_or(0));
     applyTypeRule();
+    if (changedMarker_)
+        changedMarker_->rebase();
 }
 
 void CSpell::applyTypeRule()
@@ -148,6 +152,8 @@ void CSpell::showAiRecord(int j)
     updateAiRowText();
     if (whereUsed_)
         whereUsed_->showPlaces(refs_.usesOfAiRecord(j), QStringLiteral("AI record %1").arg(j));
+    if (changedMarker_)
+        changedMarker_->rebase();
 }
 
 void CSpell::updateAiRowText()

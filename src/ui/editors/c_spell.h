@@ -19,6 +19,8 @@ class CSpell;
 
 namespace talvek {
 
+class ChangedMarker;
+
 // "Spells Editor": the 70 spell records and the 135 AI records; Save writes the selected one of each.
 class CSpell : public QDialog, public OpensAtRecord {
     Q_OBJECT
@@ -42,6 +44,7 @@ private:
     [[nodiscard]] int selectedSpell() const;
 
     std::unique_ptr<Ui::CSpell> ui;
+    ChangedMarker *changedMarker_ = nullptr;
     EditorContext context_;
     std::vector<std::string> spellNames_; // index 0 "Unused", then the 70 names
     std::array<QCheckBox *, 8> elementChecks_{};

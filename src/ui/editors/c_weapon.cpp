@@ -1,5 +1,6 @@
 #include "c_weapon.h"
 
+#include "app/changed_marker.h"
 #include "app/save_note.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
@@ -61,6 +62,7 @@ CWeapon::CWeapon(const EditorContext &context, QWidget *parent)
     whereUsed_ = WhereUsedList::addTo(this, ui->weaponList, context_, [this](RomImage &image) { storeFields(image, selectedRecord()); });
     ui->weaponList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->weaponList);
+    changedMarker_ = ChangedMarker::attach(this, context_.image, [this](RomImage &image) { storeFields(image, selectedRecord()); });
 }
 
 CWeapon::~CWeapon() = default;
@@ -99,6 +101,8 @@ void CWeapon::showRecord(int i)
     ui->elementGroup->setTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     if (whereUsed_)
         whereUsed_->showPlaces(refs_.usesOfItem(weapon::itemIdOf(i)), ui->weaponList->item(i)->text());
+    if (changedMarker_)
+        changedMarker_->rebase();
 }
 
 void CWeapon::showPalette()

@@ -18,6 +18,8 @@ class CWeapon;
 
 namespace talvek {
 
+class ChangedMarker;
+
 // "Weapon Editor": the 64 weapon records with their added effects, cast spells and battle palettes.
 class CWeapon : public QDialog, public OpensAtRecord {
     Q_OBJECT
@@ -39,6 +41,7 @@ private:
     [[nodiscard]] int selectedRecord() const;
 
     std::unique_ptr<Ui::CWeapon> ui;
+    ChangedMarker *changedMarker_ = nullptr;
     EditorContext context_;
     std::array<QCheckBox *, 8> elementChecks_{};
     std::array<QCheckBox *, 8> raceChecks_{};
