@@ -2,6 +2,7 @@
 
 #include "app/changed_marker.h"
 #include "app/save_note.h"
+#include "app/tab_order.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/record_offset_label.h"
@@ -91,6 +92,23 @@ CCharacter::CCharacter(const EditorContext &context, QWidget *parent)
         QStringLiteral("recordOffsetLabel"));
     ui->characterList->setCurrentRow(0);
     addSaveShortcut(this, ui->saveButton, ui->characterList);
+    // Tab reads the way the eye does: the list, the fields beside it, then each group left to right, then the buttons.
+    chainTabOrder(this, {"characterList", "gilEdit", "backRowCheck", "leftHandedCheck", "hpLeftEdit", "hpRightEdit",
+                         "mpLeftEdit", "mpRightEdit", "strEdit", "agiEdit", "vitEdit", "intEdit", "soulEdit", "magEdit",
+                         "evadeLeftEdit", "evadeRightEdit", "magDefLeftEdit", "magDefRightEdit", "fistLevelEdit", "fistExpEdit",
+                         "shieldLevelEdit", "shieldExpEdit", "knifeLevelEdit", "knifeExpEdit", "caneLevelEdit", "caneExpEdit",
+                         "spearLevelEdit", "spearExpEdit", "swordLevelEdit", "swordExpEdit", "axeLevelEdit", "axeExpEdit",
+                         "bowLevelEdit", "bowExpEdit", "headCombo", "bodyCombo", "gloveCombo", "rightHandCombo", "leftHandCombo",
+                         "belt1Combo", "belt2Combo", "spell1Combo", "spell1LevelEdit", "spell1ExpEdit", "spell2Combo",
+                         "spell2LevelEdit", "spell2ExpEdit", "spell3Combo", "spell3LevelEdit", "spell3ExpEdit", "spell4Combo",
+                         "spell4LevelEdit", "spell4ExpEdit", "spell5Combo", "spell5LevelEdit", "spell5ExpEdit", "spell6Combo",
+                         "spell6LevelEdit", "spell6ExpEdit", "spell7Combo", "spell7LevelEdit", "spell7ExpEdit", "spell8Combo",
+                         "spell8LevelEdit", "spell8ExpEdit", "spell9Combo", "spell9LevelEdit", "spell9ExpEdit", "spell10Combo",
+                         "spell10LevelEdit", "spell10ExpEdit", "spell11Combo", "spell11LevelEdit", "spell11ExpEdit",
+                         "spell12Combo", "spell12LevelEdit", "spell12ExpEdit", "spell13Combo", "spell13LevelEdit",
+                         "spell13ExpEdit", "spell14Combo", "spell14LevelEdit", "spell14ExpEdit", "spell15Combo",
+                         "spell15LevelEdit", "spell15ExpEdit", "spell16Combo", "spell16LevelEdit", "spell16ExpEdit",
+                         "saveButton", "editSpriteButton", "exitButton"});
     changedMarker_ = ChangedMarker::attach(this, context_.image, [this](RomImage &image) { storeFields(image, selectedRecord()); });
 }
 

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 
 #include "app/save_note.h"
+#include "app/tab_order.h"
 #include "app/save_shortcut.h"
 #include "app/form_helpers.h"
 #include "app/ui_services.h"
@@ -37,6 +38,13 @@ CText::CText(const EditorContext &context, QWidget *parent)
 {
     ui->setupUi(this);
     addSaveNote(this);
+    // Tab goes from the lists to the text, then to the fields one can change; Tab in the dialogue box moves on
+    // instead of typing a tab. The pointer and location are read, not typed.
+    ui->dialogueEdit->setTabChangesFocus(true);
+    ui->pointerEdit->setFocusPolicy(Qt::ClickFocus);
+    ui->locationEdit->setFocusPolicy(Qt::ClickFocus);
+    chainTabOrder(this, {"groupList", "entryList", "nameEdit", "dialogueEdit", "valueEdit", "fingerEdit", "preferDteCheck",
+                         "helpButton", "saveButton", "exitButton"});
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(10);
     setFont(fixed);
