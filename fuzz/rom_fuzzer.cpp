@@ -65,24 +65,24 @@ RomImage &freshImage(std::size_t sizeClass)
 
 // Lays data over the regions, in order: repeated to fill tables, once over texts (past it, the noise
 // ends texts soon).
-void layOver(RomImage &image, const std::vector<const MapRegion *> &regions, const std::uint8_t *data, std::size_t size,
+void layOver(RomImage &image, const std::vector<MapRegion> &regions, const std::uint8_t *data, std::size_t size,
              bool repeat = true)
 {
     if (size == 0)
         return;
     std::size_t next = 0;
-    for (const MapRegion *region : regions)
-        for (auto i = region->start; i < region->end && (repeat || next < size); ++i)
+    for (const MapRegion &region : regions)
+        for (auto i = region.start; i < region.end && (repeat || next < size); ++i)
             image.bytes()[static_cast<std::size_t>(i)] = data[next++ % size];
 }
 
 void fuzzRecords(RomImage &image, const ExportGroup &group, const std::uint8_t *data, std::size_t size)
 {
     const ImageMap map(image);
-    std::vector<const MapRegion *> regions;
-    for (const MapRegion *region : map.writableByImport())
+    std::vector<MapRegion> regions;
+    for (const MapRegion &region : map.writableByImport())
         for (std::string_view key : group.keys)
-            if (region->kind == key)
+            if (region.kind == key)
                 regions.push_back(region);
     layOver(image, regions, data, size);
 
@@ -100,10 +100,10 @@ void fuzzTextGroup(RomImage &image, int group, const std::uint8_t *data, std::si
     const ImageMap map(image);
     // Regions are named after their group ("Items pointers", "Items text"); the names are "character N name".
     const std::string prefix = group == kCharactersGroup ? "character " : std::string(kTextGroups[static_cast<std::size_t>(group)].name) + " ";
-    std::vector<const MapRegion *> regions;
+    std::vector<MapRegion> regions;
     for (const MapRegion &region : map.regions())
         if (region.kind == "text" && region.name.starts_with(prefix))
-            regions.push_back(&region);
+            regions.push_back(region);
     layOver(image, regions, data, size, false);
 
     const auto keywords = KeywordList::build(image, fuzzTable());

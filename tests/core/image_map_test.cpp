@@ -66,8 +66,8 @@ TEST(ImageMap, NamesRegionsWithRomBaseAppliedAndClipsThemToTheImage)
 
     EXPECT_TRUE(map.writableBy(EditorKind::Font).empty());
     for (const auto &info : kEditors)
-        for (const MapRegion *region : map.writableBy(info.kind))
-            EXPECT_TRUE(region->start >= 0 && region->end <= combo.size()) << region->name;
+        for (const MapRegion &region : map.writableBy(info.kind))
+            EXPECT_TRUE(region.start >= 0 && region.end <= combo.size()) << region.name;
 
     const RomImage small(std::vector<std::uint8_t>(0x30020), "small.nes");
     const ImageMap clipped(small);

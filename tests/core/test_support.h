@@ -43,8 +43,8 @@ inline std::vector<std::uint8_t> randomisedSample(SampleKind kind, unsigned seed
     auto bytes = sampleBytes(kind);
     const RomImage image(bytes, "x.nes");
     std::mt19937 random(seed);
-    for (const MapRegion *region : ImageMap(image).writableByImport())
-        for (auto i = region->start; i < region->end; ++i)
+    for (const MapRegion &region : ImageMap(image).writableByImport())
+        for (auto i = region.start; i < region.end; ++i)
             bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(random());
     return bytes;
 }

@@ -231,9 +231,9 @@ private:
         }
         // Every byte the Save changed lies in a region of the editors used since the file last held the buffer.
         const ImageMap map(window_.image());
-        std::vector<const MapRegion *> writable;
+        std::vector<MapRegion> writable;
         for (const EditorKind kind : unsynced_)
-            for (const MapRegion *region : map.writableBy(kind))
+            for (const MapRegion &region : map.writableBy(kind))
                 writable.push_back(region);
         for (std::size_t i = 0; i < file.size(); ++i) {
             if (file[i] == onDisk_[i] || allWithin({static_cast<std::int64_t>(i)}, writable))

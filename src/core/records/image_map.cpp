@@ -122,22 +122,22 @@ void ImageMap::add(std::string name, std::string kind, std::int64_t gameStart, s
     regions_.push_back({std::move(name), std::move(kind), start, end, type, std::move(alsoReadBy)});
 }
 
-std::vector<const MapRegion *> ImageMap::writableBy(EditorKind editor) const
+std::vector<MapRegion> ImageMap::writableBy(EditorKind editor) const
 {
     const auto kinds = kindsOf(editor);
-    std::vector<const MapRegion *> writable;
+    std::vector<MapRegion> writable;
     for (const MapRegion &region : regions_)
         if (std::ranges::find(kinds, region.kind) != kinds.end())
-            writable.push_back(&region);
+            writable.push_back(region);
     return writable;
 }
 
-std::vector<const MapRegion *> ImageMap::writableByImport() const
+std::vector<MapRegion> ImageMap::writableByImport() const
 {
-    std::vector<const MapRegion *> writable;
+    std::vector<MapRegion> writable;
     for (const MapRegion &region : regions_)
         if (region.kind != "text")
-            writable.push_back(&region);
+            writable.push_back(region);
     return writable;
 }
 
@@ -155,10 +155,10 @@ const MapRegion *ImageMap::regionAt(std::int64_t index) const
     return reach;
 }
 
-bool allWithin(const std::vector<std::int64_t> &indexes, const std::vector<const MapRegion *> &regions)
+bool allWithin(const std::vector<std::int64_t> &indexes, const std::vector<MapRegion> &regions)
 {
     return std::ranges::all_of(indexes, [&](std::int64_t index) {
-        return std::ranges::any_of(regions, [&](const MapRegion *region) { return region->contains(index); });
+        return std::ranges::any_of(regions, [&](const MapRegion &region) { return region.contains(index); });
     });
 }
 

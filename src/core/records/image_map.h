@@ -36,9 +36,10 @@ public:
     [[nodiscard]] const std::vector<MapRegion> &regions() const { return regions_; }
 
     // The regions an editor's Save may change; none for the font and graphics viewers, which never write.
-    [[nodiscard]] std::vector<const MapRegion *> writableBy(EditorKind editor) const;
+    // Copies, so they outlive the map.
+    [[nodiscard]] std::vector<MapRegion> writableBy(EditorKind editor) const;
     // The regions `import` may change: every record kind and shared table of the export.
-    [[nodiscard]] std::vector<const MapRegion *> writableByImport() const;
+    [[nodiscard]] std::vector<MapRegion> writableByImport() const;
 
     // The table holding a byte (a text reach only when no table does), or nullptr.
     [[nodiscard]] const MapRegion *regionAt(std::int64_t index) const;
@@ -53,6 +54,6 @@ private:
 };
 
 // True when every index lies in one of the regions.
-[[nodiscard]] bool allWithin(const std::vector<std::int64_t> &indexes, const std::vector<const MapRegion *> &regions);
+[[nodiscard]] bool allWithin(const std::vector<std::int64_t> &indexes, const std::vector<MapRegion> &regions);
 
 } // namespace talvek
