@@ -5,7 +5,7 @@
 #include <QSettings>
 
 #include "app/c_rom_editor_dlg.h"
-#include "editor_fixture.h"
+#include "main_window_fixture.h"
 #include "editors/c_armor.h"
 #include "editors/c_character.h"
 #include "editors/c_formation.h"
@@ -26,18 +26,8 @@ using Answer = UiServices::Answer;
 
 // The main window knows when the image in memory differs from the file, saves it, and asks before
 // throwing those bytes away.
-class SaveStateTest : public test::EditorFixture {
+class SaveStateTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override { QSettings().remove(QStringLiteral("recentFiles")); }
-
-    std::unique_ptr<CRomEditorDlg> startOn(const std::string &path)
-    {
-        services.openAnswers.push_back(QString::fromStdString(path));
-        auto window = std::make_unique<CRomEditorDlg>(services, DataFileLocator({TALVEK_DATA_DIR}));
-        EXPECT_TRUE(window->initialise());
-        return window;
-    }
-
     // An IPS patch with one hunk of six bytes at 0x30010, the first two of them the sample's own.
     std::string patchWritingSameBytesToo()
     {
@@ -228,6 +218,21 @@ TEST_F(SaveStateTest, RecordEditorsMarkFieldsThatDifferFromTheStoredRecord)
     CFormation formation(context());
     type(formation, "min1Edit", QStringLiteral("7"));
     EXPECT_TRUE(marked(formation, QStringLiteral("Battle Formations Editor")));
+
+    // The Text editor: the text and the pointer value against the entry as selected.
+    CText text(context());
+    EXPECT_FALSE(marked(text, QStringLiteral("Text Editor")));
+    type(text, "nameEdit", QStringLiteral("Potions"));
+    EXPECT_TRUE(marked(text, QStringLiteral("Text Editor")));
+    type(text, "nameEdit", QStringLiteral("Potion"));
+    EXPECT_FALSE(marked(text, QStringLiteral("Text Editor")));
+    const QString value = find<QLineEdit>(text, "valueEdit")->text();
+    type(text, "valueEdit", QStringLiteral("8401"));
+    EXPECT_TRUE(marked(text, QStringLiteral("Text Editor")));
+    type(text, "valueEdit", value);
+    type(text, "nameEdit", QStringLiteral("Potio"));
+    click(text, "saveButton");
+    EXPECT_FALSE(marked(text, QStringLiteral("Text Editor"))) << "saved";
 }
 
 } // namespace

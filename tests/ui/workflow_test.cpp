@@ -5,7 +5,7 @@
 #include <QSettings>
 
 #include "app/c_rom_editor_dlg.h"
-#include "editor_fixture.h"
+#include "main_window_fixture.h"
 #include "editors/c_armor.h"
 #include "patch/bps_patch.h"
 #include "patch/ips_patch.h"
@@ -17,18 +17,7 @@
 namespace talvek {
 namespace {
 
-class WorkflowTest : public test::EditorFixture {
-protected:
-    void SetUp() override { QSettings().remove(QStringLiteral("recentFiles")); }
-
-    std::unique_ptr<CRomEditorDlg> startOn(const std::string &path)
-    {
-        services.openAnswers.push_back(QString::fromStdString(path));
-        auto window = std::make_unique<CRomEditorDlg>(services, DataFileLocator({TALVEK_DATA_DIR}));
-        EXPECT_TRUE(window->initialise());
-        return window;
-    }
-};
+class WorkflowTest : public test::MainWindowFixture {};
 
 TEST_F(WorkflowTest, CreatePatchFromTheOpenedImageToTheBuffer)
 {

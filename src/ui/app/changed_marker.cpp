@@ -54,10 +54,15 @@ void ChangedMarker::refresh()
     RomImage scratch = image_;
     store_(scratch);
     changed_ = scratch.bytes() != baseline_;
-    editor_->setWindowTitle(changed_ ? title_ + QStringLiteral(" *") : title_);
-    if (auto *save = editor_->findChild<QPushButton *>(QStringLiteral("saveButton"))) {
+    mark(editor_, title_, changed_);
+}
+
+void ChangedMarker::mark(QDialog *editor, const QString &title, bool changed)
+{
+    editor->setWindowTitle(changed ? title + QStringLiteral(" *") : title);
+    if (auto *save = editor->findChild<QPushButton *>(QStringLiteral("saveButton"))) {
         QFont font = save->font();
-        font.setBold(changed_);
+        font.setBold(changed);
         save->setFont(font);
     }
 }

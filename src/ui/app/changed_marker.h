@@ -22,6 +22,9 @@ class ChangedMarker : public QObject {
 public:
     using Store = std::function<void(RomImage &)>;
 
+    // "Save" in bold and " *" after the editor's title when changed; the plain title otherwise.
+    static void mark(QDialog *editor, const QString &title, bool changed);
+
     // Attach once the editor has made its own connections, so a record change is shown before it is compared.
     static ChangedMarker *attach(QDialog *editor, const RomImage &image, Store store);
 

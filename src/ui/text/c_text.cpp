@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 
+#include "app/changed_marker.h"
 #include "app/save_note.h"
 #include "app/tab_order.h"
 #include "app/save_shortcut.h"
@@ -70,6 +71,7 @@ CText::CText(const EditorContext &context, QWidget *parent)
     connect(ui->dialogueEdit, &QPlainTextEdit::textChanged, this, &CText::updateByteCount);
     connect(ui->fingerEdit, &QLineEdit::textChanged, this, &CText::updateByteCount);
     connect(ui->preferDteCheck, &QCheckBox::toggled, this, &CText::updateByteCount);
+    connect(ui->valueEdit, &QLineEdit::textChanged, this, &CText::showChangedState);
     connect(ui->saveButton, &QPushButton::clicked, this, &CText::save);
     connect(ui->helpButton, &QPushButton::clicked, this, [this] {
         context_.services.showMessage(this, QString::fromUtf8(kHelpText), QStringLiteral("Text Editor tips"));
@@ -192,11 +194,21 @@ std::vector<std::uint8_t> CText::encodedText(std::string *dropped) const
 
 void CText::updateByteCount()
 {
+    showChangedState();
     if (!location_.textLocation) {
         ui->byteCountLabel->clear();
         return;
     }
     ui->byteCountLabel->setText(QStringLiteral("%1 / %2 bytes").arg(encodedText().size()).arg(storedLength_));
+}
+
+void CText::showChangedState()
+{
+    if (title_.isEmpty())
+        title_ = windowTitle();
+    const bool pointerChanged = location_.pointerLocation
+        && clampTo(parseLeadingHex(ui->valueEdit->text().toStdString()), 0, 0xFFFF) != location_.pointerValue;
+    ChangedMarker::mark(this, title_, location_.textLocation && (textEdited() || pointerChanged));
 }
 
 void CText::save()

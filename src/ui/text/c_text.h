@@ -32,6 +32,9 @@ private:
     void save();
     [[nodiscard]] bool storeEditedText(std::uint16_t pointerValue);
     void updateByteCount();
+    // "Save" in bold and a "*" in the title while the text, finger position or pointer value on screen differ
+    // from the entry as selected (or "Prefer DTE" is cleared, which makes Save encode the text again).
+    void showChangedState();
     [[nodiscard]] int group() const;
     [[nodiscard]] bool usesDialogueEdit() const;
     [[nodiscard]] std::vector<std::uint8_t> encodedText(std::string *dropped = nullptr) const;
@@ -53,6 +56,7 @@ private:
     QString shownText_;
     QString shownFinger_;
     bool shownComplete_ = true;
+    QString title_;
 };
 
 } // namespace talvek
