@@ -1,6 +1,6 @@
-// One part of an image per input: byte 0 chooses a record kind (an export group), a text group, or the
+// One slice of an image per input: byte 0 chooses a record kind (an export group), a text group, or the
 // whole-image reads (release, find, cross-references); byte 1 the size class; the rest is laid over that
-// part's own bytes (found through the image map) in an image of fixed noise, so every input reaches the
+// slice's own bytes (found through the image map) in an image of fixed noise, so every input reaches the
 // code under test at once. Record kinds must come back unchanged from export then import.
 #include <algorithm>
 #include <array>
@@ -137,12 +137,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!image.holdsGameLayout())
         return 0;
     const auto &groups = exportGroups();
-    const std::size_t parts = groups.size() + kTextGroups.size() + 1;
-    const std::size_t part = data[0] % parts;
-    if (part < groups.size())
-        fuzzRecords(image, groups[part], data + 2, size - 2);
-    else if (part < groups.size() + kTextGroups.size())
-        fuzzTextGroup(image, static_cast<int>(part - groups.size()), data + 2, size - 2);
+    const std::size_t slices = groups.size() + kTextGroups.size() + 1;
+    const std::size_t slice = data[0] % slices;
+    if (slice < groups.size())
+        fuzzRecords(image, groups[slice], data + 2, size - 2);
+    else if (slice < groups.size() + kTextGroups.size())
+        fuzzTextGroup(image, static_cast<int>(slice - groups.size()), data + 2, size - 2);
     else
         fuzzWholeImage(image, data + 2, size - 2);
     return 0;
